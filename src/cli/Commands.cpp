@@ -1,0 +1,10 @@
+#include "Commands.h"
+
+namespace glyphsmith::cli {
+
+const std::vector<Command>& AllCommands() {
+    static const std::vector<Command> commands = {Gen2Command()};
+    return commands;
+}
+
+} // namespace glyphsmith::cli

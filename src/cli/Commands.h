@@ -1,0 +1,14 @@
+#pragma once
+
+#include "CommandLine.h"
+
+#include <vector>
+
+namespace glyphsmith::cli {
+
+// Every sub-command, in the order that the help lists them.
+const std::vector<Command>& AllCommands();
+
+Command Gen2Command();
+
+} // namespace glyphsmith::cli

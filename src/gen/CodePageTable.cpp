@@ -1,0 +1,57 @@
+#include "CodePageTable.h"
+
+#include <cctype>
+
+namespace glyphsmith {
+
+std::optional<std::string> TableLineDigits(std::string_view line) {
+    constexpr std::size_t kFirst = 7; // character 8, counting from 1
+    constexpr std::size_t kCount = 4;
+    if (line.size() < kFirst + kCount) {
+        return std::nullopt;
+    }
+    const std::string_view digits = line.substr(kFirst, kCount);
+    for (char c : digits) {
+        if (!std::isxdigit(static_cast<unsigned char>(c))) {
+            return std::nullopt;
+        }
+    }
+    return std::string(digits);
+}
+
+bool CodePageWalk::SkipPreamble() {
+    bool found = false;
+    while (!found && reader_.Next(line_)) {
+        found = line_.find(kCodePageMarker) != std::string::npos;
+    }
+    reader_.Next(line_);
+    return found;
+}
+
+CodePageWalk::Value CodePageWalk::Next() {
+    Value value{std::nullopt, 0, false};
+    if (reader_.Next(line_)) {
+        value.digits = TableLineDigits(line_);
+        value.line = reader_.LineNumber();
+    } else {
+        value.line = reader_.LineNumber() + 1;
+        value.tableEnded = true;
+    }
+    AdvanceTrailByte();
+    return value;
+}
+
+void CodePageWalk::AdvanceTrailByte() {
+    if (trailByte_ == 0x7E) {
+        trailByte_ = 0x80; // the table names no code for second byte 0x7F
+    } else if (trailByte_ == 0xFE) {
+        trailByte_ = 0x40;
+        for (int i = 0; i < 3; ++i) {
+            reader_.Next(line_); // the lines between two blocks
+        }
+    } else {
+        ++trailByte_;
+    }
+}
+
+} // namespace glyphsmith

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "LineReader.h"
+
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace glyphsmith {
+
+// A Microsoft code page 936 table as Generator 2 reads it:
+//
+//   any lines, up to and including the first that holds ";LeadByte = 0x81"
+//   one more line, passed over
+//   per first byte 0x81, 0x82, ...: 190 lines for the second bytes 0x40..0x7E and
+//     0x80..0xFE (no 0x7F), the Unicode value's four hex digits at characters 8 to 11
+//     ("0x40<TAB>0x4E02"); then three lines passed over
+//
+// Only a line's position says which code it belongs to.
+inline constexpr std::string_view kCodePageMarker = ";LeadByte = 0x81";
+
+// The four hexadecimal digits at characters 8 to 11 of a table line, as spelt there.
+std::optional<std::string> TableLineDigits(std::string_view line);
+
+// Walks the table code by code, with the trail byte that says when a block ends.
+class CodePageWalk {
+  public:
+    struct Value {
+        std::optional<std::string> digits; // none when the line has none, or the table ended
+        int line;                           // the line read, or the one missing after the end
+        bool tableEnded;
+    };
+
+    explicit CodePageWalk(std::istream& in) : reader_(in) {}
+
+    // Reads past the marker line and one more; false when no line holds the marker.
+    bool SkipPreamble();
+
+    // The value of the next code; advances the trail byte.
+    Value Next();
+
+    int LinesRead() const { return reader_.LineNumber(); }
+
+  private:
+    void AdvanceTrailByte();
+
+    LineReader reader_;
+    std::string line_;
+    int trailByte_ = 0x40;
+};
+
+// Whether a line of an .enc file marks a code without a character.
+inline bool EncLineMarksNoCharacter(std::string_view line) {
+    return line.find("/.notdef") != std::string_view::npos;
+}
+
+} // namespace glyphsmith

@@ -1,0 +1,54 @@
+#include "CopyrightTemplate.h"
+
+#include "LineReader.h"
+#include "Files.h"
+#include "Paths.h"
+
+namespace glyphsmith {
+
+std::optional<CopyrightTemplate> CopyrightTemplate::Load(const std::string& path) {
+    std::ifstream in = OpenInputFile(path);
+    if (!in) {
+        return std::nullopt;
+    }
+    return Parse(in);
+}
+
+CopyrightTemplate CopyrightTemplate::Parse(std::istream& in) {
+    CopyrightTemplate copyright;
+    LineReader reader(in);
+    std::string text;
+    while (reader.Next(text)) {
+        const bool dated = text.find(".htf") != std::string::npos;
+        // A last line without its line end still gets one, so that a row never runs on
+        // into the next.
+        text.push_back('\n');
+        copyright.lines_.push_back({std::move(text), dated});
+    }
+    return copyright;
+}
+
+std::string DatedComment(std::string_view fontName, int subfont, CalendarDate date) {
+    const int width = 17 - static_cast<int>(fontName.size());
+    const std::string year = std::to_string(date.year);
+    const std::size_t pad = static_cast<std::size_t>(width < 0 ? -width : width);
+    const std::string blanks(pad > year.size() ? pad - year.size() : 0, ' ');
+
+    std::string line = " % ";
+    line.append(fontName).append(TwoDigits(subfont)).append(".htf (unicode)");
+    line.append(width < 0 ? year + blanks : blanks + year);
+    line.append("-").append(TwoDigits(date.month)).append("-").append(TwoDigits(date.day));
+    line.append(" %\n");
+    return line;
+}
+
+void RowCompleter::Complete(std::string& row) {
+    if (next_ >= lines_.size()) {
+        row.push_back('\n');
+        return;
+    }
+    const CopyrightTemplate::Line& line = lines_[next_++];
+    row.append(line.isDatedComment ? datedComment_ : line.text);
+}
+
+} // namespace glyphsmith

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "CalendarDate.h"
+
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace glyphsmith {
+
+inline constexpr const char* kCopyrightTemplateFile = "copyright.txt";
+
+// "copyright.txt": lines merged one per row into every generated .htf file, from the
+// first line again for every file. It is read once per run and kept in memory.
+class CopyrightTemplate {
+  public:
+    struct Line {
+        std::string text; // with its line end, if it had one
+        bool isDatedComment; // holds ".htf" and so stands for the dated comment
+    };
+
+    static std::optional<CopyrightTemplate> Load(const std::string& path = kCopyrightTemplateFile);
+    static CopyrightTemplate Parse(std::istream& in);
+
+    const std::vector<Line>& Lines() const { return lines_; }
+
+  private:
+    std::vector<Line> lines_;
+};
+
+// The comment that replaces a template line holding ".htf", for the font name with its
+// "gbk" part (gbksong): " % gbksong01.htf (unicode)      2005-05-18 %\n". The year is
+// right-aligned in 17 minus the name's byte length; a negative width left-aligns it.
+std::string DatedComment(std::string_view fontName, int subfont, CalendarDate date);
+
+// Ends the rows of one .htf file with the template's lines in turn.
+class RowCompleter {
+  public:
+    RowCompleter(const CopyrightTemplate& copyright, std::string datedComment)
+        : lines_(copyright.Lines()), datedComment_(std::move(datedComment)) {}
+
+    // Appends the next template line, the dated comment in its place, or, once the
+    // template is used up, a bare line end.
+    void Complete(std::string& row);
+
+  private:
+    const std::vector<CopyrightTemplate::Line>& lines_;
+    std::string datedComment_;
+    std::size_t next_ = 0;
+};
+
+} // namespace glyphsmith

@@ -1,0 +1,162 @@
+#include "Generator2.h"
+
+#include "CodePageTable.h"
+#include "DirectoryListing.h"
+#include "EnsureDirectory.h"
+#include "Files.h"
+#include "HtfWriter.h"
+#include "InputShortage.h"
+#include "LineReader.h"
+#include "Paths.h"
+#include "RunFrame.h"
+#include "SubfontRangeTable.h"
+
+namespace glyphsmith {
+
+namespace {
+
+// The work on one family: its directory of .enc files and its target directory.
+class FamilyGenerator {
+  public:
+    FamilyGenerator(const GenerationSettings& settings, RunUi& ui, GeneratorStart& run,
+                    const std::string& nameOnDisk, const Clock& clock)
+        : settings_(settings), ui_(ui), log_(run.log), copyright_(run.copyright),
+          family_(AsciiLower(nameOnDisk)),
+          encFiles_(JoinPath(settings.encDirectory, nameOnDisk)), clock_(clock) {}
+
+    void Run();
+
+  private:
+    void GenerateSubfont(CodePageWalk& table, int subfont, const Clock& dateOfFamily);
+    void PassOver(CodePageWalk& table);
+    std::string FilePath(const std::string& directory, int subfont, const char* extension) const {
+        return JoinPath(JoinPath(directory, family_), family_ + TwoDigits(subfont) + extension);
+    }
+
+    const GenerationSettings& settings_;
+    RunUi& ui_;
+    RunLog& log_;
+    const CopyrightTemplate& copyright_;
+    const std::string family_; // lower-cased, as every path, header and log line names it
+    const CaseInsensitiveDirectory encFiles_;
+    const Clock& clock_;
+};
+
+void FamilyGenerator::Run() {
+    std::ifstream tableFile = OpenInputFile(settings_.codePageFile);
+    if (!tableFile) {
+        log_.Fail("Failed to open MS codepage file " + settings_.codePageFile + "\n!");
+        return;
+    }
+    CodePageWalk table(tableFile);
+    if (!table.SkipPreamble()) {
+        log_.Fail(settings_.codePageFile + ":" + std::to_string(table.LinesRead()) +
+                  ": no line holds \"" + std::string(kCodePageMarker) +
+                  "\", so the table gives no values\n");
+    }
+    const std::string target = JoinPath(settings_.htfDirectory, family_);
+    if (!EnsureDirectory(target)) {
+        const std::string message = "Failed to create the directory " + target + "!\n";
+        log_.Fail(message);
+        ui_.Warn(message);
+        return;
+    }
+    const CalendarDate snapshot = clock_();
+    const Clock dateOfFamily = [snapshot] { return snapshot; };
+    for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
+        GenerateSubfont(table, subfont, dateOfFamily);
+    }
+}
+
+void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont,
+                                      const Clock& dateOfFamily) {
+    const std::string encPath = FilePath(settings_.encDirectory, subfont, ".enc");
+    std::ifstream encFile =
+        OpenInputFile(encFiles_.PathOf(family_ + TwoDigits(subfont) + ".enc"));
+    if (!encFile) {
+        log_.Fail("Failed to open .enc file " + encPath + "!" + std::string(SeriesSuffix(subfont)));
+        PassOver(table);
+        return;
+    }
+    const std::string htfPath = FilePath(settings_.htfDirectory, subfont, ".htf");
+    std::ofstream htf = CreateOutputFile(htfPath);
+    if (!htf) {
+        log_.Fail("Failed to create .htf file " + htfPath + "!" +
+                  std::string(SeriesSuffix(subfont)));
+        PassOver(table);
+        return;
+    }
+    LineReader enc(encFile);
+    std::string encLine;
+    enc.Next(encLine); // the encoding's name
+    InputShortage encShortage(encPath);
+    InputShortage tableShortage(settings_.codePageFile);
+    const CodeSource codes = [&](int, bool rowWritten) -> CharacterReference {
+        const bool encHasLine = enc.Next(encLine);
+        const CodePageWalk::Value value = table.Next();
+        if (!rowWritten) {
+            return std::nullopt;
+        }
+        if (!encHasLine) {
+            encShortage.Record(enc.LineNumber() + 1, "the file has ended");
+            return std::nullopt;
+        }
+        if (EncLineMarksNoCharacter(encLine)) {
+            return std::nullopt;
+        }
+        if (!value.digits) {
+            tableShortage.Record(value.line, value.tableEnded
+                                                 ? "the table has ended"
+                                                 : "no four hexadecimal digits at characters 8 to 11");
+            return std::nullopt;
+        }
+        return "x" + *value.digits;
+    };
+    WriteHtfFile(htf, {family_, subfont, settings_.discardBlanks}, copyright_, dateOfFamily,
+                 codes);
+    if (!CloseOutputFile(htf)) {
+        log_.Fail("Failed to write .htf file " + htfPath + "!" +
+                  std::string(SeriesSuffix(subfont)));
+    }
+    encShortage.Report(log_, htfPath);
+    tableShortage.Report(log_, htfPath);
+}
+
+// Moves the table over the codes of a subfont whose file fails, so that the next
+// subfont takes its values from its own lines.
+void FamilyGenerator::PassOver(CodePageWalk& table) {
+    for (int code = 0; code < kCodesPerSubfont; ++code) {
+        table.Next();
+    }
+}
+
+} // namespace
+
+RunOutcome RunGenerator2(const GenerationSettings& settings, RunUi& ui, const Clock& clock) {
+    if (WarnIfAnyEmpty(ui, {&settings.codePageFile, &settings.encDirectory,
+                            &settings.htfDirectory})) {
+        return RunOutcome::Stopped;
+    }
+    WaitCursor wait(ui);
+    std::optional<GeneratorStart> run = StartGeneratorRun(ui, wait);
+    if (!run) {
+        return RunOutcome::Stopped;
+    }
+    const auto directories = ListSubdirectories(settings.encDirectory);
+    if (!directories) {
+        run->log.Fail("There are no any .enc files in " + settings.encDirectory + "!\n");
+    } else {
+        for (const std::string& name : *directories) {
+            const std::string family = AsciiLower(name);
+            if (family.find("gbk") == std::string::npos) {
+                continue;
+            }
+            run->log.Write(family + "xx.enc files are found, " + family +
+                           "xx.htf files are generating...\n");
+            FamilyGenerator(settings, ui, *run, name, clock).Run();
+        }
+    }
+    return FinishRun(ui, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);
+}
+
+} // namespace glyphsmith

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "CalendarDate.h"
+#include "CopyrightTemplate.h"
+
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace glyphsmith {
+
+// The character of a code as the row names it, "x" and four hexadecimal digits
+// ("x4E02"); none for a code without a character.
+using CharacterReference = std::optional<std::string>;
+
+// Gives the reference of each code 0 to 255 in turn. It is asked for every code, so that
+// the generator's input stays in step; rowWritten says whether the code's row is written
+// at all, so that a missing value of a left-out code needs no complaint.
+using CodeSource = std::function<CharacterReference(int code, bool rowWritten)>;
+
+struct HtfFileSpec {
+    std::string fontName; // with its "gbk" part: gbksong
+    int subfont;          // 1 to 94
+    bool discardBlanks;
+};
+
+// "gbksong27 90 172\n" with blanks discarded, "gbksong27 0 255\n" otherwise.
+std::string HtfHeaderLine(const HtfFileSpec& spec);
+
+// The 17 characters of a row before its template line.
+std::string RowText(const CharacterReference& reference, int code);
+
+// Writes header, rows and trailer of one .htf file. The date of its dated comments is
+// taken from dateOfFile once, after the header.
+void WriteHtfFile(std::ostream& out, const HtfFileSpec& spec, const CopyrightTemplate& copyright,
+                  const Clock& dateOfFile, const CodeSource& codes);
+
+} // namespace glyphsmith

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace glyphsmith {
+
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+inline bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+#else
+inline constexpr char kPathSeparator = '/';
+inline bool IsPathSeparator(char c) { return c == '/'; }
+#endif
+
+// Joins two parts with the platform's separator, even when the first already ends in
+// one, so that log lines show the path exactly as the run formed it.
+std::string JoinPath(std::string_view directory, std::string_view name);
+
+// A file-system path from a UTF-8 string (wide file names on Windows).
+std::filesystem::path FsPath(const std::string& utf8);
+
+// Whether a name holds a character that would take a path outside its directory.
+bool HoldsPathSeparator(std::string_view name);
+
+// Two-digit subfont number with a leading zero, as font names carry it.
+std::string TwoDigits(int number);
+
+// Lower-cases the letters A to Z only, as family names are compared and written.
+std::string AsciiLower(std::string_view text);
+
+} // namespace glyphsmith

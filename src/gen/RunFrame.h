@@ -1,0 +1,42 @@
+#pragma once
+
+#include "CopyrightTemplate.h"
+#include "RunLog.h"
+#include "RunUi.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace glyphsmith {
+
+inline constexpr std::string_view kPleaseSetText = "Please set the related information firstly!";
+inline constexpr std::string_view kLogOpenFailedText = "Failed to create/open the log file!";
+inline constexpr std::string_view kTemplateOpenFailedText = "Failed to open copyright.txt!\n";
+inline constexpr std::string_view kAllHtfCreatedText = "All .htf files have been created!";
+inline constexpr std::string_view kSomeHtfFailedText =
+    "Some .htf files could not be created; see log.txt for details.";
+
+// Shows the warning for an empty path that the run needs; true when one is empty.
+bool WarnIfAnyEmpty(RunUi& ui, std::initializer_list<const std::string*> paths);
+
+// Opens the run log, or shows why it cannot be opened.
+std::optional<RunLog> OpenRunLog(RunUi& ui);
+
+// What a generator opens before its work: the run log and the template.
+struct GeneratorStart {
+    RunLog log;
+    CopyrightTemplate copyright;
+};
+
+// Opens the run log and the template under the wait cursor; on failure ends the wait
+// cursor and shows the warning.
+std::optional<GeneratorStart> StartGeneratorRun(RunUi& ui, WaitCursor& wait);
+
+// Closes the log, ends the wait cursor and shows the closing message: the success text
+// only when the log holds nothing but progress lines.
+RunOutcome FinishRun(RunUi& ui, RunLog& log, WaitCursor& wait, std::string_view successText,
+                     std::string_view failureText);
+
+} // namespace glyphsmith

@@ -1,0 +1,25 @@
+#include "RunLog.h"
+
+#include "Files.h"
+#include "SubfontRangeTable.h"
+
+namespace glyphsmith {
+
+std::optional<RunLog> RunLog::Open(const std::string& path) {
+    std::ofstream out = CreateOutputFile(path);
+    if (!out) {
+        return std::nullopt;
+    }
+    return RunLog(std::move(out));
+}
+
+void RunLog::Fail(std::string_view text) {
+    hasFailures_ = true;
+    out_ << text;
+}
+
+std::string_view SeriesSuffix(int subfont) {
+    return subfont < kSubfontCount ? "Go to the next file!\n" : "\n";
+}
+
+} // namespace glyphsmith

@@ -1,0 +1,69 @@
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace glyphsmith {
+namespace {
+
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// Runs glyphsmith-cli in the working directory with its output captured.
+CliResult RunCli(const std::string& arguments) {
+    const std::string command = std::string(GLYPHSMITH_CLI) + " " + arguments +
+                                " >cli-out.txt 2>cli-err.txt";
+    const int raw = std::system(command.c_str());
+    CliResult result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadFile("cli-out.txt"),
+                     test::ReadFile("cli-err.txt")};
+    std::filesystem::remove("cli-out.txt");
+    std::filesystem::remove("cli-err.txt");
+    return result;
+}
+
+TEST(Cli, HelpDescribesEveryOption) {
+    test::ScopedWorkDir work;
+    const CliResult overview = RunCli("--help");
+    EXPECT_EQ(overview.status, 0);
+    EXPECT_NE(overview.out.find("gen2"), std::string::npos);
+    const CliResult gen2 = RunCli("gen2 --help");
+    EXPECT_EQ(gen2.status, 0);
+    for (const char* option : {"--codepage FILE", "--enc DIR", "--htf DIR", "--keep-blanks"}) {
+        EXPECT_NE(gen2.out.find(option), std::string::npos) << option;
+    }
+}
+
+TEST(Cli, BadArgumentsExitWithTwo) {
+    test::ScopedWorkDir work;
+    EXPECT_EQ(RunCli("").status, 2);
+    EXPECT_EQ(RunCli("nonsense").status, 2);
+    const CliResult unknown = RunCli("gen2 --bogus");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("unknown option --bogus"), std::string::npos);
+    EXPECT_EQ(RunCli("gen2 --htf").status, 2);
+    EXPECT_EQ(RunCli("gen2 --keep-blanks=1").status, 2);
+}
+
+TEST(Cli, MessagesGoToTheStreamOfTheirCaption) {
+    test::ScopedWorkDir work;
+    const CliResult stopped = RunCli("gen2");
+    EXPECT_EQ(stopped.status, 1);
+    EXPECT_EQ(stopped.err, "Failed to open copyright.txt!\n");
+    EXPECT_EQ(stopped.out, "");
+
+    test::WriteFile("copyright.txt", "");
+    const CliResult failed = RunCli("gen2 --enc missing");
+    EXPECT_EQ(failed.status, 3);
+    EXPECT_EQ(failed.err, "Some .htf files could not be created; see log.txt for details.\n");
+
+    std::filesystem::create_directories("enc");
+    const CliResult clean = RunCli("gen2 --enc enc --htf 'out dir' --keep-blanks");
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "All .htf files have been created!\n");
+    EXPECT_EQ(clean.err, "");
+}
+
+} // namespace
+} // namespace glyphsmith

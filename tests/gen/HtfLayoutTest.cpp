@@ -1,0 +1,152 @@
+#include "CopyrightTemplate.h"
+#include "HtfWriter.h"
+#include "RunLog.h"
+#include "SubfontRangeTable.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace glyphsmith {
+namespace {
+
+constexpr CalendarDate kDate{2005, 5, 18};
+
+CopyrightTemplate TemplateOf(const std::string& text) {
+    std::istringstream in(text);
+    return CopyrightTemplate::Parse(in);
+}
+
+// Writes one file whose codes all carry the character U+4E00 + code.
+std::string WriteFile(const HtfFileSpec& spec, const std::string& copyright) {
+    std::ostringstream out;
+    const CopyrightTemplate parsed = TemplateOf(copyright);
+    WriteHtfFile(out, spec, parsed, [] { return kDate; }, [](int code, bool) {
+        char buffer[8];
+        std::snprintf(buffer, sizeof buffer, "x%04X", 0x4E00 + code);
+        return CharacterReference(buffer);
+    });
+    return out.str();
+}
+
+std::string Row(int code, const std::string& end = "\n") {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "'&#x%04X;' '' %3d", 0x4E00 + code, code);
+    return buffer + end;
+}
+
+std::string Rows(int first, int last) {
+    std::string rows;
+    for (int code = first; code <= last; ++code) {
+        rows += Row(code);
+    }
+    return rows;
+}
+
+TEST(HtfLayout, RowFormsAreSeventeenCharacters) {
+    EXPECT_EQ(RowText(std::string("x4E02"), 0), "'&#x4E02;' ''   0");
+    EXPECT_EQ(RowText(std::string("x4e02"), 255), "'&#x4e02;' '' 255");
+    EXPECT_EQ(RowText(std::nullopt, 37), "  ''       ''  37");
+}
+
+TEST(HtfLayout, DiscardedBlanksLimitHeaderAndRows) {
+    EXPECT_EQ(WriteFile({"gbksong", 94, true}, ""),
+              "gbksong94 0 37\n" + Rows(0, 37) + "gbksong94 0 37\n");
+    EXPECT_EQ(WriteFile({"gbksong", 27, true}, ""),
+              "gbksong27 90 172\n" + Rows(90, 172) + "gbksong27 90 172\n");
+    EXPECT_EQ(WriteFile({"gbksong", 1, true}, ""),
+              "gbksong01 0 255\n" + Rows(0, 255) + "gbksong01 0 255\n");
+}
+
+TEST(HtfLayout, KeptBlanksGiveAll256Rows) {
+    EXPECT_EQ(WriteFile({"gbkhei", 27, false}, ""),
+              "gbkhei27 0 255\n" + Rows(0, 255) + "gbkhei27 0 255\n");
+}
+
+TEST(HtfLayout, TemplateLinesAreMergedInTurnWithTheDatedComment) {
+    const std::string text = WriteFile({"gbksong", 94, true}, " % one\n % file.htf\n % three\n");
+    EXPECT_EQ(text, "gbksong94 0 37\n" + Row(0, " % one\n") +
+                        Row(1, " % gbksong94.htf (unicode)      2005-05-18 %\n") +
+                        Row(2, " % three\n") + Rows(3, 37) + "gbksong94 0 37\n");
+}
+
+TEST(HtfLayout, EveryFileStartsTheTemplateAgain) {
+    const CopyrightTemplate copyright = TemplateOf("first\n");
+    for (int subfont : {1, 2}) {
+        std::ostringstream out;
+        WriteHtfFile(out, {"gbkkai", subfont, true}, copyright, [] { return kDate; },
+                     [](int, bool) { return CharacterReference(); });
+        EXPECT_NE(out.str().find("''   0first\n"), std::string::npos) << subfont;
+    }
+}
+
+TEST(HtfLayout, LeftOutRowsUseNoTemplateLine) {
+    const std::string text = WriteFile({"gbksong", 27, true}, "A\nB\n");
+    EXPECT_EQ(text, "gbksong27 90 172\n" + Row(90, "A\n") + Row(91, "B\n") + Rows(92, 172) +
+                        "gbksong27 90 172\n");
+}
+
+TEST(HtfLayout, BlankTemplateLineEndsItsRowBare) {
+    // ".htf" in line 1, a blank line 2, nothing more.
+    const std::string text = WriteFile({"gbksong", 1, false}, "x.htf\n\n");
+    const std::string expected = "gbksong01 0 255\n" +
+                                 Row(0, " % gbksong01.htf (unicode)      2005-05-18 %\n") +
+                                 Row(1) + Row(2);
+    EXPECT_EQ(text.substr(0, expected.size()), expected);
+}
+
+TEST(HtfLayout, TemplateLastLineWithoutLineEndStillEndsItsRow) {
+    EXPECT_EQ(WriteFile({"gbksong", 94, true}, "A\r\nB"),
+              "gbksong94 0 37\n" + Row(0, "A\n") + Row(1, "B\n") + Rows(2, 37) +
+                  "gbksong94 0 37\n");
+}
+
+TEST(HtfLayout, CodesAreAskedForEvenWhenTheirRowsAreLeftOut) {
+    std::vector<std::pair<int, bool>> asked;
+    std::ostringstream out;
+    WriteHtfFile(out, {"gbksong", 27, true}, TemplateOf(""), [] { return kDate; },
+                 [&](int code, bool written) {
+                     asked.emplace_back(code, written);
+                     return CharacterReference();
+                 });
+    ASSERT_EQ(asked.size(), 256u);
+    EXPECT_EQ(asked[89], std::make_pair(89, false));
+    EXPECT_EQ(asked[90], std::make_pair(90, true));
+    EXPECT_EQ(asked[172], std::make_pair(172, true));
+    EXPECT_EQ(asked[173], std::make_pair(173, false));
+}
+
+TEST(DatedComment, YearWidthFollowsTheFontNameLength) {
+    // 4-byte family name plus "gbk": width 10, six blanks before the year.
+    EXPECT_EQ(DatedComment("gbksong", 1, kDate), " % gbksong01.htf (unicode)      2005-05-18 %\n");
+    // Up to 13 bytes the line has 44 characters; 13 bytes leave no blank.
+    const std::string thirteen = DatedComment("gbkabcdefghij", 7, kDate);
+    EXPECT_EQ(thirteen, " % gbkabcdefghij07.htf (unicode)2005-05-18 %\n");
+    EXPECT_EQ(thirteen.size(), 45u);
+    EXPECT_EQ(DatedComment("gbkabcdefghijk", 7, kDate),
+              " % gbkabcdefghijk07.htf (unicode)2005-05-18 %\n");
+    // 21 bytes: width -4, the year alone; 22 bytes: width -5, one blank after it.
+    EXPECT_EQ(DatedComment("gbkabcdefghijklmnopqr", 94, kDate),
+              " % gbkabcdefghijklmnopqr94.htf (unicode)2005-05-18 %\n");
+    EXPECT_EQ(DatedComment("gbkabcdefghijklmnopqrs", 94, {2026, 12, 7}),
+              " % gbkabcdefghijklmnopqrs94.htf (unicode)2026 -12-07 %\n");
+}
+
+TEST(SubfontRanges, TableHoldsTheFourteenShortSubfonts) {
+    int shortSubfonts = 0;
+    for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
+        const SubfontRange range = RangeOfSubfont(subfont);
+        shortSubfonts += range.first != 0 || range.last != 255;
+    }
+    EXPECT_EQ(shortSubfonts, 14);
+    EXPECT_EQ(RangeOfSubfont(92).first, 74);
+    EXPECT_EQ(RangeOfSubfont(92).last, 169);
+}
+
+TEST(SeriesSuffix, OnlyTheLastSubfontEndsBare) {
+    EXPECT_EQ(SeriesSuffix(1), "Go to the next file!\n");
+    EXPECT_EQ(SeriesSuffix(93), "Go to the next file!\n");
+    EXPECT_EQ(SeriesSuffix(94), "\n");
+}
+
+} // namespace
+} // namespace glyphsmith

@@ -1,0 +1,45 @@
+#include "TestSupport.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+namespace glyphsmith::test {
+
+ScopedWorkDir::ScopedWorkDir() : previous_(std::filesystem::current_path()) {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("glyphsmith-test-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+    std::filesystem::current_path(path_);
+}
+
+ScopedWorkDir::~ScopedWorkDir() {
+    std::filesystem::current_path(previous_);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& content) {
+    if (path.has_parent_path()) {
+        std::filesystem::create_directories(path.parent_path());
+    }
+    std::ofstream out(path, std::ios::binary);
+    out << content;
+    if (!out) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+} // namespace glyphsmith::test
