@@ -1,5 +1,5 @@
 # The two set-up commands of the README. Both install what is missing first.
-.PHONY: run test
+.PHONY: run test bench
 
 run:
 	scripts/install-deps
@@ -13,3 +13,9 @@ test:
 	cmake --preset asan
 	cmake --build --preset asan --parallel
 	ctest --preset asan --parallel 2
+
+# Not part of `make test`: timings of whole runs against copying their output.
+bench:
+	scripts/install-deps
+	cmake --preset release
+	cmake --build --preset release --parallel --target bench

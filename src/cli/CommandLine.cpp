@@ -25,8 +25,8 @@ ParsedOptions::ParsedOptions(const std::vector<OptionSpec>& specs,
             throw UsageError("unexpected argument \"" + arg + "\"");
         }
         const std::size_t equals = arg.find('=');
-        const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos
-                                                                             : equals - 2);
+        const std::string name =
+            arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
         const OptionSpec& spec = FindSpec(specs, name);
         if (spec.valueName.empty()) {
             if (equals != std::string::npos) {

@@ -14,8 +14,8 @@ class UsageError : public std::runtime_error {
 };
 
 struct OptionSpec {
-    std::string name;       // without the leading "--"
-    std::string valueName;  // empty for a flag
+    std::string name;      // without the leading "--"
+    std::string valueName; // empty for a flag
     std::string help;
 };
 

@@ -25,14 +25,16 @@ Command Gen2Command() {
             "[--codepage FILE] [--enc DIR] [--htf DIR] [--keep-blanks]",
             "Generator 2: writes the .htf files of every gbk* family of .enc files in DIR,\n"
             "with the Unicode values of a Microsoft code page 936 table.",
-            {{"codepage", "FILE", std::string("code page 936 table (default ") +
-                                      kDefaultCodePageFile + ")"},
-             {"enc", "DIR", std::string("directory of the gbk* directories of .enc files "
-                                        "(default ") +
-                                kDefaultEncDirectory + ")"},
-             {"htf", "DIR", std::string("target directory of the gbk* .htf directories "
-                                        "(default ") +
-                                kDefaultHtfDirectory + ")"},
+            {{"codepage", "FILE",
+              std::string("code page 936 table (default ") + kDefaultCodePageFile + ")"},
+             {"enc", "DIR",
+              std::string("directory of the gbk* directories of .enc files "
+                          "(default ") +
+                  kDefaultEncDirectory + ")"},
+             {"htf", "DIR",
+              std::string("target directory of the gbk* .htf directories "
+                          "(default ") +
+                  kDefaultHtfDirectory + ")"},
              {"keep-blanks", "", "write all 256 rows instead of the subfont's range"}},
             RunGen2};
 }

@@ -1,7 +1,7 @@
 #include "CopyrightTemplate.h"
 
-#include "LineReader.h"
 #include "Files.h"
+#include "LineReader.h"
 #include "Paths.h"
 
 namespace glyphsmith {

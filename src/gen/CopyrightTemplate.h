@@ -17,7 +17,7 @@ inline constexpr const char* kCopyrightTemplateFile = "copyright.txt";
 class CopyrightTemplate {
   public:
     struct Line {
-        std::string text; // with its line end, if it had one
+        std::string text;    // with its line end, if it had one
         bool isDatedComment; // holds ".htf" and so stands for the dated comment
     };
 

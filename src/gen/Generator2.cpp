@@ -21,8 +21,8 @@ class FamilyGenerator {
     FamilyGenerator(const GenerationSettings& settings, RunUi& ui, GeneratorStart& run,
                     const std::string& nameOnDisk, const Clock& clock)
         : settings_(settings), ui_(ui), log_(run.log), copyright_(run.copyright),
-          family_(AsciiLower(nameOnDisk)),
-          encFiles_(JoinPath(settings.encDirectory, nameOnDisk)), clock_(clock) {}
+          family_(AsciiLower(nameOnDisk)), encFiles_(JoinPath(settings.encDirectory, nameOnDisk)),
+          clock_(clock) {}
 
     void Run();
 
@@ -68,11 +68,9 @@ void FamilyGenerator::Run() {
     }
 }
 
-void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont,
-                                      const Clock& dateOfFamily) {
+void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont, const Clock& dateOfFamily) {
     const std::string encPath = FilePath(settings_.encDirectory, subfont, ".enc");
-    std::ifstream encFile =
-        OpenInputFile(encFiles_.PathOf(family_ + TwoDigits(subfont) + ".enc"));
+    std::ifstream encFile = OpenInputFile(encFiles_.PathOf(family_ + TwoDigits(subfont) + ".enc"));
     if (!encFile) {
         log_.Fail("Failed to open .enc file " + encPath + "!" + std::string(SeriesSuffix(subfont)));
         PassOver(table);
@@ -105,15 +103,14 @@ void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont,
             return std::nullopt;
         }
         if (!value.digits) {
-            tableShortage.Record(value.line, value.tableEnded
-                                                 ? "the table has ended"
-                                                 : "no four hexadecimal digits at characters 8 to 11");
+            tableShortage.Record(
+                value.line, value.tableEnded ? "the table has ended"
+                                             : "no four hexadecimal digits at characters 8 to 11");
             return std::nullopt;
         }
         return "x" + *value.digits;
     };
-    WriteHtfFile(htf, {family_, subfont, settings_.discardBlanks}, copyright_, dateOfFamily,
-                 codes);
+    WriteHtfFile(htf, {family_, subfont, settings_.discardBlanks}, copyright_, dateOfFamily, codes);
     if (!CloseOutputFile(htf)) {
         log_.Fail("Failed to write .htf file " + htfPath + "!" +
                   std::string(SeriesSuffix(subfont)));
@@ -133,8 +130,8 @@ void FamilyGenerator::PassOver(CodePageWalk& table) {
 } // namespace
 
 RunOutcome RunGenerator2(const GenerationSettings& settings, RunUi& ui, const Clock& clock) {
-    if (WarnIfAnyEmpty(ui, {&settings.codePageFile, &settings.encDirectory,
-                            &settings.htfDirectory})) {
+    if (WarnIfAnyEmpty(ui,
+                       {&settings.codePageFile, &settings.encDirectory, &settings.htfDirectory})) {
         return RunOutcome::Stopped;
     }
     WaitCursor wait(ui);

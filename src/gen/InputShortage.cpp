@@ -15,8 +15,8 @@ void InputShortage::Report(RunLog& log, const std::string& htfPath) const {
     }
     const char* codes = count_ == 1 ? " code of " : " codes of ";
     const char* verb = count_ == 1 ? " is" : " are";
-    log.Fail(input_ + ":" + std::to_string(line_) + ": " + reason_ + "; " +
-             std::to_string(count_) + codes + htfPath + verb + " written without a character\n");
+    log.Fail(input_ + ":" + std::to_string(line_) + ": " + reason_ + "; " + std::to_string(count_) +
+             codes + htfPath + verb + " written without a character\n");
 }
 
 } // namespace glyphsmith

@@ -8,10 +8,14 @@ namespace glyphsmith {
 
 #ifdef _WIN32
 inline constexpr char kPathSeparator = '\\';
-inline bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+inline bool IsPathSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 #else
 inline constexpr char kPathSeparator = '/';
-inline bool IsPathSeparator(char c) { return c == '/'; }
+inline bool IsPathSeparator(char c) {
+    return c == '/';
+}
 #endif
 
 // Joins two parts with the platform's separator, even when the first already ends in

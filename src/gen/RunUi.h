@@ -19,7 +19,9 @@ class RunUi {
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
 
-    void Warn(std::string_view text) { MessageBox(text, kWarningCaption, MessageType::Exclamation); }
+    void Warn(std::string_view text) {
+        MessageBox(text, kWarningCaption, MessageType::Exclamation);
+    }
     void Inform(std::string_view text) { MessageBox(text, kInformationCaption, MessageType::Ok); }
 };
 

@@ -17,6 +17,8 @@ struct SubfontRange {
 // Indexed by subfont number minus one.
 extern const std::array<SubfontRange, kSubfontCount> kSubfontRangeTable;
 
-inline const SubfontRange& RangeOfSubfont(int subfont) { return kSubfontRangeTable[subfont - 1]; }
+inline const SubfontRange& RangeOfSubfont(int subfont) {
+    return kSubfontRangeTable[subfont - 1];
+}
 
 } // namespace glyphsmith

@@ -1,4 +1,5 @@
 #include "SettingsStore.h"
+
 #include "TestSupport.h"
 
 #include <QSettings>

@@ -13,8 +13,8 @@ struct CliResult {
 
 // Runs glyphsmith-cli in the working directory with its output captured.
 CliResult RunCli(const std::string& arguments) {
-    const std::string command = std::string(GLYPHSMITH_CLI) + " " + arguments +
-                                " >cli-out.txt 2>cli-err.txt";
+    const std::string command =
+        std::string(GLYPHSMITH_CLI) + " " + arguments + " >cli-out.txt 2>cli-err.txt";
     const int raw = std::system(command.c_str());
     CliResult result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadFile("cli-out.txt"),
                      test::ReadFile("cli-err.txt")};
