@@ -1,5 +1,5 @@
 # The two set-up commands of the README. Both install what is missing first.
-.PHONY: run test bench
+.PHONY: run test bench fuzz
 
 run:
 	scripts/install-deps
@@ -13,9 +13,19 @@ test:
 	cmake --preset asan
 	cmake --build --preset asan --parallel
 	ctest --preset asan --parallel 2
+	cmake --preset fuzz
+	cmake --build --preset fuzz --parallel
+	ctest --preset fuzz --parallel 2
 
 # Not part of `make test`: timings of whole runs against copying their output.
 bench:
 	scripts/install-deps
 	cmake --preset release
 	cmake --build --preset release --parallel --target bench
+
+# The fuzz targets for ten minutes each, keeping what they find in build/fuzz.
+fuzz:
+	scripts/install-deps
+	cmake --preset fuzz -DGLYPHSMITH_FUZZ_SECONDS=600
+	cmake --build --preset fuzz --parallel
+	ctest --preset fuzz --parallel 2

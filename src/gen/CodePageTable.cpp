@@ -54,4 +54,32 @@ void CodePageWalk::AdvanceTrailByte() {
     }
 }
 
+EncodedSubfont::EncodedSubfont(std::istream& enc, CodePageWalk& table, InputShortage& encShortage,
+                               InputShortage& tableShortage)
+    : enc_(enc), table_(table), encShortage_(encShortage), tableShortage_(tableShortage) {
+    enc_.Next(encLine_); // the encoding's name
+}
+
+CharacterReference EncodedSubfont::operator()(int, bool rowWritten) {
+    const bool encHasLine = enc_.Next(encLine_);
+    const CodePageWalk::Value value = table_.Next();
+    if (!rowWritten) {
+        return std::nullopt;
+    }
+    if (!encHasLine) {
+        encShortage_.Record(enc_.LineNumber() + 1, "the file has ended");
+        return std::nullopt;
+    }
+    if (encLine_.find("/.notdef") != std::string::npos) {
+        return std::nullopt;
+    }
+    if (!value.digits) {
+        tableShortage_.Record(value.line, value.tableEnded
+                                              ? "the table has ended"
+                                              : "no four hexadecimal digits at characters 8 to 11");
+        return std::nullopt;
+    }
+    return "x" + *value.digits;
+}
+
 } // namespace glyphsmith

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HtfWriter.h"
+#include "InputShortage.h"
 #include "LineReader.h"
 
 #include <istream>
@@ -50,9 +52,23 @@ class CodePageWalk {
     int trailByte_ = 0x40;
 };
 
-// Whether a line of an .enc file marks a code without a character.
-inline bool EncLineMarksNoCharacter(std::string_view line) {
-    return line.find("/.notdef") != std::string_view::npos;
-}
+// The codes of one subfont from its .enc file and the table walk. An .enc file is a first
+// line, passed over, then one line per code 0 to 255: "/.notdef" anywhere in it marks a
+// code without a character; any other line a code whose value the table gives. Both
+// inputs are read for every code, written or not, so they stay in step.
+class EncodedSubfont {
+  public:
+    EncodedSubfont(std::istream& enc, CodePageWalk& table, InputShortage& encShortage,
+                   InputShortage& tableShortage);
+
+    CharacterReference operator()(int code, bool rowWritten);
+
+  private:
+    LineReader enc_;
+    CodePageWalk& table_;
+    InputShortage& encShortage_;
+    InputShortage& tableShortage_;
+    std::string encLine_;
+};
 
 } // namespace glyphsmith

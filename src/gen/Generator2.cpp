@@ -6,7 +6,6 @@
 #include "Files.h"
 #include "HtfWriter.h"
 #include "InputShortage.h"
-#include "LineReader.h"
 #include "Paths.h"
 #include "RunFrame.h"
 #include "SubfontRangeTable.h"
@@ -84,33 +83,10 @@ void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont, const Cl
         PassOver(table);
         return;
     }
-    LineReader enc(encFile);
-    std::string encLine;
-    enc.Next(encLine); // the encoding's name
     InputShortage encShortage(encPath);
     InputShortage tableShortage(settings_.codePageFile);
-    const CodeSource codes = [&](int, bool rowWritten) -> CharacterReference {
-        const bool encHasLine = enc.Next(encLine);
-        const CodePageWalk::Value value = table.Next();
-        if (!rowWritten) {
-            return std::nullopt;
-        }
-        if (!encHasLine) {
-            encShortage.Record(enc.LineNumber() + 1, "the file has ended");
-            return std::nullopt;
-        }
-        if (EncLineMarksNoCharacter(encLine)) {
-            return std::nullopt;
-        }
-        if (!value.digits) {
-            tableShortage.Record(
-                value.line, value.tableEnded ? "the table has ended"
-                                             : "no four hexadecimal digits at characters 8 to 11");
-            return std::nullopt;
-        }
-        return "x" + *value.digits;
-    };
-    WriteHtfFile(htf, {family_, subfont, settings_.discardBlanks}, copyright_, dateOfFamily, codes);
+    WriteHtfFile(htf, {family_, subfont, settings_.discardBlanks}, copyright_, dateOfFamily,
+                 EncodedSubfont(encFile, table, encShortage, tableShortage));
     if (!CloseOutputFile(htf)) {
         log_.Fail("Failed to write .htf file " + htfPath + "!" +
                   std::string(SeriesSuffix(subfont)));

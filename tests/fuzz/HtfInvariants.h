@@ -1,0 +1,17 @@
+#pragma once
+
+#include "CopyrightTemplate.h"
+#include "HtfWriter.h"
+
+#include <string>
+
+namespace glyphsmith::fuzz {
+
+// Stops the fuzzer with a message when a written .htf file breaks its layout: a header
+// equal to the trailer, one row per code of the header's range in order, each row one of
+// the three 17-character forms followed by its template line, the dated comment or
+// nothing.
+void CheckHtfFile(const std::string& text, const HtfFileSpec& spec,
+                  const CopyrightTemplate& copyright, CalendarDate date);
+
+} // namespace glyphsmith::fuzz
