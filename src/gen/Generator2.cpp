@@ -2,7 +2,7 @@
 
 #include "CodePageTable.h"
 #include "DirectoryListing.h"
-#include "EnsureDirectory.h"
+#include "FamilyPaths.h"
 #include "Files.h"
 #include "HtfWriter.h"
 #include "InputShortage.h"
@@ -54,10 +54,7 @@ void FamilyGenerator::Run() {
                   "\", so the table gives no values\n");
     }
     const std::string target = JoinPath(settings_.htfDirectory, family_);
-    if (!EnsureDirectory(target)) {
-        const std::string message = "Failed to create the directory " + target + "!\n";
-        log_.Fail(message);
-        ui_.Warn(message);
+    if (!MakeFamilyDirectory(target, "\n", log_, ui_)) {
         return;
     }
     const CalendarDate snapshot = clock_();

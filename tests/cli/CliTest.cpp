@@ -65,5 +65,42 @@ TEST(Cli, MessagesGoToTheStreamOfTheirCaption) {
     EXPECT_EQ(clean.err, "");
 }
 
+TEST(Cli, CloneCopiesAFamily) {
+    test::ScopedWorkDir work;
+    for (int subfont = 1; subfont <= 94; ++subfont) {
+        const std::string number = (subfont < 10 ? "0" : "") + std::to_string(subfont);
+        test::WriteFile("ht/gbksong/gbksong" + number + ".htf",
+                        "gbksong" + number + " 1 1\nrow\ngbksong" + number + " 1 1\n");
+    }
+    const CliResult clean = RunCli("clone --from song --to fsong --htf ht");
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "All .htf files have been created!\n");
+    EXPECT_EQ(test::ReadFile("ht/gbkfsong/gbkfsong94.htf"),
+              "gbkfsong94 1 1  %cloned from gbksong94.htf\nrow\ngbkfsong94 1 1\n");
+
+    const CliResult onItself = RunCli("clone --from song --to song --htf ht");
+    EXPECT_EQ(onItself.status, 1);
+    EXPECT_EQ(onItself.err, "Cannot clone a family onto itself: ht/gbksong and ht/gbksong are "
+                            "the same directory!\n");
+    EXPECT_EQ(RunCli("clone --from song").status, 2);
+}
+
+TEST(Cli, AliasAppliesTheSlRuleAndTheStyleOptions) {
+    test::ScopedWorkDir work;
+    const CliResult help = RunCli("alias --help");
+    for (const char* option : {"--target G", "--alias S", "--dir DIR", "--bold", "--italic",
+                               "--font-family TEXT", "--other TEXT"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+    const CliResult clean = RunCli("alias --target song --alias songsl --dir al "
+                                   "--font-family 'Times New Roman' --other 'color: navy'");
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "All alias .htf files have been created!\n");
+    EXPECT_EQ(test::ReadFile("al/gbksongsl/gbksongsl07.htf"),
+              ".gbksong07\nhtfcss: gbksongsl07 font-family: Times New Roman; "
+              "font-style: italic; color: navy;\n\n");
+    EXPECT_EQ(RunCli("alias --alias x").status, 2);
+}
+
 } // namespace
 } // namespace glyphsmith

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "GenerationSettings.h"
 #include "RunUi.h"
 
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -56,5 +58,19 @@ inline ShownMessage Warning(const std::string& text) {
 inline ShownMessage Information(const std::string& text) {
     return {text, "Information", MessageType::Ok};
 }
+
+// A run's test: its own working directory, default settings and a recording window.
+class RunTest : public ::testing::Test {
+  protected:
+    // Passes a run's outcome through, checking that the wait cursor is down again.
+    RunOutcome Finished(RunOutcome outcome) {
+        EXPECT_EQ(ui.waitDepth, 0);
+        return outcome;
+    }
+
+    ScopedWorkDir work;
+    GenerationSettings settings;
+    RecordingUi ui;
+};
 
 } // namespace glyphsmith::test

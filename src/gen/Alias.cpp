@@ -1,0 +1,77 @@
+#include "Alias.h"
+
+#include "FamilyPaths.h"
+#include "Files.h"
+#include "Paths.h"
+#include "SubfontSeries.h"
+
+namespace glyphsmith {
+
+namespace {
+
+// The CSS declarations of the "htfcss:" line, each with its leading blank.
+std::string Declarations(const GenerationSettings& settings) {
+    std::string declarations;
+    if (!settings.fontFamily.empty()) {
+        declarations += " font-family: " + settings.fontFamily + ";";
+    }
+    if (settings.bold) {
+        declarations += " font-weight: bold;";
+    }
+    if (settings.italic) {
+        declarations += " font-style: italic;";
+    }
+    if (!settings.otherStyle.empty()) {
+        declarations += " " + settings.otherStyle + ";";
+    }
+    return declarations;
+}
+
+void WriteAliasFile(const std::string& targetFont, const std::string& aliasFont, int subfont,
+                    const GenerationSettings& settings, RunLog& log) {
+    const std::string path = FamilyFile(settings.aliasDirectory, aliasFont, subfont);
+    std::ofstream out = CreateOutputFile(path);
+    if (!out) {
+        LogFileFailure(log, "Failed to create the alias .htf file", path, subfont);
+        return;
+    }
+    out << AliasFileText(targetFont, aliasFont, subfont, settings);
+    if (!CloseOutputFile(out)) {
+        LogFileFailure(log, "Failed to write the alias .htf file", path, subfont);
+    }
+}
+
+} // namespace
+
+bool ApplySlRule(std::string_view aliasFont, GenerationSettings& settings) {
+    if (aliasFont.size() <= 2 || !aliasFont.ends_with("sl")) {
+        return false;
+    }
+    settings.italic = true;
+    return true;
+}
+
+std::string AliasFileText(const std::string& targetFont, const std::string& aliasFont, int subfont,
+                          const GenerationSettings& settings) {
+    const std::string number = TwoDigits(subfont);
+    std::string text = ".gbk" + targetFont + number + "\n";
+    // "Other:" alone asks for no line: it only adds to one that something else asks for.
+    if (settings.bold || settings.italic || !settings.fontFamily.empty()) {
+        text += "htfcss: gbk" + aliasFont + number + Declarations(settings) + "\n\n";
+    }
+    return text;
+}
+
+RunOutcome RunAlias(const std::string& targetFont, const std::string& aliasFont,
+                    const GenerationSettings& settings, RunUi& ui) {
+    if (WarnIfAnyNameLeavesDirectory(ui, {&targetFont, &aliasFont})) {
+        return RunOutcome::Stopped;
+    }
+    return RunSubfontSeries(ui, FamilyDirectory(settings.aliasDirectory, aliasFont),
+                            {"\n\n", kAllAliasCreatedText, kSomeAliasFailedText},
+                            [&](RunLog& log, int subfont) {
+                                WriteAliasFile(targetFont, aliasFont, subfont, settings, log);
+                            });
+}
+
+} // namespace glyphsmith

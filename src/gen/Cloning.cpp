@@ -1,0 +1,156 @@
+#include "Cloning.h"
+
+#include "FamilyPaths.h"
+#include "Files.h"
+#include "LineReader.h"
+#include "Paths.h"
+#include "RunFrame.h"
+#include "SubfontSeries.h"
+
+#include <system_error>
+
+namespace glyphsmith {
+
+namespace {
+
+bool IsWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// One decimal number as "%d" reads it, kept to its low eight bits at every digit so that
+// no length of digits can overflow.
+std::optional<int> ReadByteNumber(std::string_view text, std::size_t& pos) {
+    while (pos < text.size() && IsWhiteSpace(text[pos])) {
+        ++pos;
+    }
+    const bool negative = pos < text.size() && text[pos] == '-';
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+        ++pos;
+    }
+    const std::size_t digits = pos;
+    int value = 0;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        value = (value * 10 + (text[pos] - '0')) & 0xFF;
+        ++pos;
+    }
+    if (pos == digits) {
+        return std::nullopt;
+    }
+    return negative ? (256 - value) & 0xFF : value;
+}
+
+// Writing the cloned family beside its source, one subfont at a time.
+class FamilyCloner {
+  public:
+    FamilyCloner(const std::string& directory, const std::string& from, const std::string& to)
+        : directory_(directory), from_(from), to_(to) {}
+
+    void Clone(RunLog& log, int subfont) const;
+
+  private:
+    void CopyRows(LineReader& source, std::ostream& target, const CodeRange& range,
+                  const std::string& sourcePath, const std::string& targetPath, RunLog& log) const;
+
+    const std::string& directory_;
+    const std::string& from_;
+    const std::string& to_;
+};
+
+void FamilyCloner::Clone(RunLog& log, int subfont) const {
+    const std::string sourcePath = FamilyFile(directory_, from_, subfont);
+    std::ifstream sourceFile = OpenInputFile(sourcePath);
+    if (!sourceFile) {
+        LogFileFailure(log, "Failed to open source .htf file", sourcePath, subfont);
+        return;
+    }
+    const std::string targetPath = FamilyFile(directory_, to_, subfont);
+    std::ofstream target = CreateOutputFile(targetPath);
+    if (!target) {
+        LogFileFailure(log, "Failed to create cloned .htf file", targetPath, subfont);
+        return;
+    }
+    LineReader source(sourceFile);
+    std::string firstLine;
+    // "gbk", the family name, two digits and a separator stand before the numbers.
+    const std::optional<CodeRange> range =
+        source.Next(firstLine) ? ReadCodeRange(firstLine, from_.size() + 6) : std::nullopt;
+    const std::string number = TwoDigits(subfont);
+    if (!range) {
+        log.Fail("Invalid htf file - gbk" + from_ + number + ".htf!\n");
+        return;
+    }
+    const std::string rangeLine = "gbk" + to_ + number + " " + std::to_string(range->first) + " " +
+                                  std::to_string(range->last);
+    target << rangeLine << "  %cloned from gbk" << from_ << number << ".htf\n";
+    CopyRows(source, target, *range, sourcePath, targetPath, log);
+    target << rangeLine << "\n";
+    if (!CloseOutputFile(target)) {
+        LogFileFailure(log, "Failed to write cloned .htf file", targetPath, subfont);
+    }
+}
+
+// Copies the rows that the range announces, each whole; a source that ends early gives
+// the rows it has and a note.
+void FamilyCloner::CopyRows(LineReader& source, std::ostream& target, const CodeRange& range,
+                            const std::string& sourcePath, const std::string& targetPath,
+                            RunLog& log) const {
+    const int rows = range.first <= range.last ? range.last - range.first + 1 : 0;
+    int copied = 0;
+    std::string row;
+    while (copied < rows && source.Next(row)) {
+        target << row << '\n';
+        ++copied;
+    }
+    if (copied < rows) {
+        log.Fail(sourcePath + ": the file has ended after line " +
+                 std::to_string(source.LineNumber()) + ", so " + targetPath + " has " +
+                 std::to_string(copied) + " of its " + std::to_string(rows) + " rows\n");
+    }
+}
+
+// Cloning a family onto itself would empty each source file before reading it.
+bool WarnIfSameFamily(RunUi& ui, const std::string& directory, const std::string& from,
+                      const std::string& to) {
+    const std::string source = FamilyDirectory(directory, from);
+    const std::string target = FamilyDirectory(directory, to);
+    std::error_code error;
+    if (from != to && !std::filesystem::equivalent(FsPath(source), FsPath(target), error)) {
+        return false;
+    }
+    ui.Warn("Cannot clone a family onto itself: " + source + " and " + target +
+            " are the same directory!");
+    return true;
+}
+
+} // namespace
+
+std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::size_t skipped) {
+    if (firstLine.size() < skipped) {
+        return std::nullopt;
+    }
+    const std::string_view numbers = firstLine.substr(skipped);
+    std::size_t pos = 0;
+    const std::optional<int> first = ReadByteNumber(numbers, pos);
+    if (!first) {
+        return std::nullopt;
+    }
+    const std::optional<int> last = ReadByteNumber(numbers, pos);
+    if (!last) {
+        return std::nullopt;
+    }
+    return CodeRange{*first, *last};
+}
+
+RunOutcome RunCloning(const std::string& clonedFrom, const std::string& clonedTo,
+                      const GenerationSettings& settings, RunUi& ui) {
+    if (WarnIfAnyNameLeavesDirectory(ui, {&clonedFrom, &clonedTo}) ||
+        WarnIfSameFamily(ui, settings.htfDirectory, clonedFrom, clonedTo)) {
+        return RunOutcome::Stopped;
+    }
+    const FamilyCloner cloner(settings.htfDirectory, clonedFrom, clonedTo);
+    return RunSubfontSeries(ui, FamilyDirectory(settings.htfDirectory, clonedTo),
+                            {"\n", kAllHtfCreatedText, kSomeHtfFailedText},
+                            [&](RunLog& log, int subfont) { cloner.Clone(log, subfont); });
+}
+
+} // namespace glyphsmith

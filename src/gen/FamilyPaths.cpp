@@ -1,0 +1,41 @@
+#include "FamilyPaths.h"
+
+#include "EnsureDirectory.h"
+#include "Paths.h"
+
+namespace glyphsmith {
+
+std::string FamilyDirectory(const std::string& directory, const std::string& family) {
+    return JoinPath(directory, "gbk" + family);
+}
+
+std::string FamilyFile(const std::string& directory, const std::string& family, int subfont) {
+    return JoinPath(FamilyDirectory(directory, family),
+                    "gbk" + family + TwoDigits(subfont) + ".htf");
+}
+
+bool WarnIfAnyNameLeavesDirectory(RunUi& ui, std::initializer_list<const std::string*> names) {
+    for (const std::string* name : names) {
+        if (HoldsPathSeparator(*name)) {
+            ui.Warn("The font name \"" + *name +
+                    "\" holds a path separator (\"/\" or \"\\\"), which would put its files "
+                    "outside the directory. Please type the name without it!");
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MakeFamilyDirectory(const std::string& path, std::string_view lineEnds, RunLog& log,
+                         RunUi& ui) {
+    if (EnsureDirectory(path)) {
+        return true;
+    }
+    const std::string message =
+        "Failed to create the directory " + path + "!" + std::string(lineEnds);
+    log.Fail(message);
+    ui.Warn(message);
+    return false;
+}
+
+} // namespace glyphsmith

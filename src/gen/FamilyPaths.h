@@ -1,0 +1,27 @@
+#pragma once
+
+#include "RunLog.h"
+#include "RunUi.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace glyphsmith {
+
+// "D/gbksong": the directory of a family under the directory of its run.
+std::string FamilyDirectory(const std::string& directory, const std::string& family);
+
+// "D/gbksong/gbksong07.htf": the .htf file of one subfont of a family.
+std::string FamilyFile(const std::string& directory, const std::string& family, int subfont);
+
+// Shows a warning for the first typed family name that holds a path separator, since
+// its files would land outside the chosen directory; true when one does.
+bool WarnIfAnyNameLeavesDirectory(RunUi& ui, std::initializer_list<const std::string*> names);
+
+// Makes a family's directory with every missing parent; when it cannot, writes
+// "Failed to create the directory D!" and lineEnds to the log and shows the same text.
+bool MakeFamilyDirectory(const std::string& path, std::string_view lineEnds, RunLog& log,
+                         RunUi& ui);
+
+} // namespace glyphsmith
