@@ -3,7 +3,7 @@
 namespace glyphsmith::cli {
 
 const std::vector<Command>& AllCommands() {
-    static const std::vector<Command> commands = {Gen2Command()};
+    static const std::vector<Command> commands = {Gen1Command(), Gen2Command()};
     return commands;
 }
 

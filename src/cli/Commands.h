@@ -9,6 +9,7 @@ namespace glyphsmith::cli {
 // Every sub-command, in the order that the help lists them.
 const std::vector<Command>& AllCommands();
 
+Command Gen1Command();
 Command Gen2Command();
 
 } // namespace glyphsmith::cli
