@@ -1,4 +1,5 @@
 #include "EnsureDirectory.h"
+
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "Generator2.h"
+
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,9 @@ std::string TableText(int codes = kTableCodes) {
 }
 
 // Codes that are multiples of 7 have no character.
-bool HasNoCharacter(int code) { return code % 7 == 0; }
+bool HasNoCharacter(int code) {
+    return code % 7 == 0;
+}
 
 std::string EncText(int lines = 257) {
     std::string enc = "/gbksong01 [\n";
@@ -130,8 +133,8 @@ TEST_F(Generator2Test, MissingEncFilesAreLoggedAndLaterSubfontsKeepTheirValues) 
     EXPECT_FALSE(fs::exists("out/gbksong/gbksong05.htf"));
     EXPECT_EQ(ReadFile("out/gbksong/gbksong06.htf"),
               "gbksong06 0 255\n" + ExpectedRows(6, 0, 255) + "gbksong06 0 255\n");
-    EXPECT_EQ(ui.messages,
-              std::vector{Warning("Some .htf files could not be created; see log.txt for details.")});
+    EXPECT_EQ(ui.messages, std::vector{Warning(
+                               "Some .htf files could not be created; see log.txt for details.")});
 }
 
 TEST_F(Generator2Test, AnHtfFileThatCannotBeCreatedIsSkipped) {
@@ -163,10 +166,10 @@ TEST_F(Generator2Test, AMissingTableFailsEveryFamilyAndMakesNoDirectory) {
         WriteFamily(family, family);
     }
     EXPECT_EQ(Run(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), Progress("gbka") + "Failed to open MS codepage file missing.txt\n!" +
-                                       Progress("gbkb") + "Failed to open MS codepage file missing.txt\n!" +
-                                       Progress("mygbkc") +
-                                       "Failed to open MS codepage file missing.txt\n!");
+    EXPECT_EQ(ReadFile("log.txt"),
+              Progress("gbka") + "Failed to open MS codepage file missing.txt\n!" +
+                  Progress("gbkb") + "Failed to open MS codepage file missing.txt\n!" +
+                  Progress("mygbkc") + "Failed to open MS codepage file missing.txt\n!");
     EXPECT_FALSE(fs::exists("out"));
 }
 

@@ -20,11 +20,13 @@ CopyrightTemplate TemplateOf(const std::string& text) {
 std::string WriteFile(const HtfFileSpec& spec, const std::string& copyright) {
     std::ostringstream out;
     const CopyrightTemplate parsed = TemplateOf(copyright);
-    WriteHtfFile(out, spec, parsed, [] { return kDate; }, [](int code, bool) {
-        char buffer[8];
-        std::snprintf(buffer, sizeof buffer, "x%04X", 0x4E00 + code);
-        return CharacterReference(buffer);
-    });
+    WriteHtfFile(
+        out, spec, parsed, [] { return kDate; },
+        [](int code, bool) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "x%04X", 0x4E00 + code);
+            return CharacterReference(buffer);
+        });
     return out.str();
 }
 
@@ -73,8 +75,9 @@ TEST(HtfLayout, EveryFileStartsTheTemplateAgain) {
     const CopyrightTemplate copyright = TemplateOf("first\n");
     for (int subfont : {1, 2}) {
         std::ostringstream out;
-        WriteHtfFile(out, {"gbkkai", subfont, true}, copyright, [] { return kDate; },
-                     [](int, bool) { return CharacterReference(); });
+        WriteHtfFile(
+            out, {"gbkkai", subfont, true}, copyright, [] { return kDate; },
+            [](int, bool) { return CharacterReference(); });
         EXPECT_NE(out.str().find("''   0first\n"), std::string::npos) << subfont;
     }
 }
@@ -89,25 +92,26 @@ TEST(HtfLayout, BlankTemplateLineEndsItsRowBare) {
     // ".htf" in line 1, a blank line 2, nothing more.
     const std::string text = WriteFile({"gbksong", 1, false}, "x.htf\n\n");
     const std::string expected = "gbksong01 0 255\n" +
-                                 Row(0, " % gbksong01.htf (unicode)      2005-05-18 %\n") +
-                                 Row(1) + Row(2);
+                                 Row(0, " % gbksong01.htf (unicode)      2005-05-18 %\n") + Row(1) +
+                                 Row(2);
     EXPECT_EQ(text.substr(0, expected.size()), expected);
 }
 
 TEST(HtfLayout, TemplateLastLineWithoutLineEndStillEndsItsRow) {
-    EXPECT_EQ(WriteFile({"gbksong", 94, true}, "A\r\nB"),
-              "gbksong94 0 37\n" + Row(0, "A\n") + Row(1, "B\n") + Rows(2, 37) +
-                  "gbksong94 0 37\n");
+    EXPECT_EQ(WriteFile({"gbksong", 94, true}, "A\r\nB"), "gbksong94 0 37\n" + Row(0, "A\n") +
+                                                              Row(1, "B\n") + Rows(2, 37) +
+                                                              "gbksong94 0 37\n");
 }
 
 TEST(HtfLayout, CodesAreAskedForEvenWhenTheirRowsAreLeftOut) {
     std::vector<std::pair<int, bool>> asked;
     std::ostringstream out;
-    WriteHtfFile(out, {"gbksong", 27, true}, TemplateOf(""), [] { return kDate; },
-                 [&](int code, bool written) {
-                     asked.emplace_back(code, written);
-                     return CharacterReference();
-                 });
+    WriteHtfFile(
+        out, {"gbksong", 27, true}, TemplateOf(""), [] { return kDate; },
+        [&](int code, bool written) {
+            asked.emplace_back(code, written);
+            return CharacterReference();
+        });
     ASSERT_EQ(asked.size(), 256u);
     EXPECT_EQ(asked[89], std::make_pair(89, false));
     EXPECT_EQ(asked[90], std::make_pair(90, true));

@@ -96,13 +96,6 @@ TEST_F(SubfontDefinitionsTest, LinesBeforeTheMarkerArePreamble) {
     Read("01 0x1111\nThe input encoding is Unicode\n01 0x4E02\n");
     EXPECT_EQ(Lookup(1, 0).first, "x4E02");
     EXPECT_TRUE(definitions.Problems().empty());
-
-    Read("01 0x4E02\n\n");
-    EXPECT_EQ(Lookup(1, 0).first, "x4E02");
-    ASSERT_EQ(definitions.Problems().size(), 1u);
-    EXPECT_EQ(definitions.Problems()[0].line, 2);
-    EXPECT_EQ(definitions.Problems()[0].reason, "no line holds \"The input encoding is Unicode\", "
-                                                "so the file is read from its first line");
 }
 
 TEST_F(SubfontDefinitionsTest, ExtraCodesOfASubfontAreNotedOnce) {
@@ -115,12 +108,6 @@ TEST_F(SubfontDefinitionsTest, ExtraCodesOfASubfontAreNotedOnce) {
     EXPECT_EQ(definitions.Problems()[0].line, 34);
     EXPECT_EQ(definitions.Problems()[0].reason,
               "subfont 07 lists more than 256 codes; the rest are passed over");
-}
-
-TEST_F(SubfontDefinitionsTest, AMalformedEntryIsNotedAtItsLine) {
-    Read("The input encoding is Unicode\n01 0x4E02\n   0x4E0G\n");
-    EXPECT_EQ(Lookup(1, 1).second, "UGBK.sfd:3: the entry \"x4E0G\" is not x and four hexadecimal "
-                                   "digits; 1 code of x.htf is written without a character\n");
 }
 
 } // namespace
