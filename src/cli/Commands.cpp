@@ -3,7 +3,8 @@
 namespace glyphsmith::cli {
 
 const std::vector<Command>& AllCommands() {
-    static const std::vector<Command> commands = {Gen2Command(), CloneCommand(), AliasCommand()};
+    static const std::vector<Command> commands = {Gen1Command(), Gen2Command(), CloneCommand(),
+                                                  AliasCommand()};
     return commands;
 }
 

@@ -11,6 +11,7 @@ const std::vector<Command>& AllCommands();
 
 Command AliasCommand();
 Command CloneCommand();
+Command Gen1Command();
 Command Gen2Command();
 
 } // namespace glyphsmith::cli

@@ -102,5 +102,32 @@ TEST(Cli, AliasAppliesTheSlRuleAndTheStyleOptions) {
     EXPECT_EQ(RunCli("alias --alias x").status, 2);
 }
 
+TEST(Cli, Gen1TakesItsOptions) {
+    test::ScopedWorkDir work;
+    const CliResult help = RunCli("gen1 --help");
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"--sfd FILE", "--htf DIR", "--families \"LIST\"", "--keep-blanks",
+                               "(default \"song hei fs kai li you\")"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+
+    test::WriteFile("copyright.txt", "");
+    const CliResult missing = RunCli("gen1");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Failed to open UGBK.sfd file UGBK.sfd\n!\n");
+
+    test::WriteFile("one.sfd", "The input encoding is Unicode\n27 0x5E02\n");
+    const CliResult partial =
+        RunCli("gen1 --sfd one.sfd --htf out --families ' kai ' --keep-blanks");
+    EXPECT_EQ(partial.status, 3);
+    EXPECT_EQ(test::ReadFile("out/gbkkai/gbkkai27.htf").substr(0, 33),
+              "gbkkai27 0 255\n'&#x5E02;' ''   0\n");
+    EXPECT_FALSE(std::filesystem::exists("out/gbksong"));
+
+    const CliResult empty = RunCli("gen1 --sfd one.sfd --families ''");
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, "All .htf files have been created!\n");
+}
+
 } // namespace
 } // namespace glyphsmith

@@ -1,0 +1,120 @@
+#include "Generator1.h"
+
+#include "EnsureDirectory.h"
+#include "Files.h"
+#include "HtfWriter.h"
+#include "InputShortage.h"
+#include "Paths.h"
+#include "RunFrame.h"
+#include "SubfontDefinitions.h"
+#include "SubfontRangeTable.h"
+
+namespace glyphsmith {
+
+namespace {
+
+// The work on one family of the list.
+class FamilyGenerator {
+  public:
+    FamilyGenerator(const GenerationSettings& settings, const Clock& clock, RunLog& log,
+                    const CopyrightTemplate& copyright, const std::string& family)
+        : settings_(settings), clock_(clock), log_(log), copyright_(copyright),
+          fontName_("gbk" + family), directory_(JoinPath(settings.htfDirectory, fontName_)) {}
+
+    void Run(std::istream& sfd);
+
+  private:
+    void NoteProblems(const SubfontDefinitions& definitions);
+    void GenerateSubfont(const SubfontDefinitions& definitions, int subfont);
+
+    const GenerationSettings& settings_;
+    const Clock& clock_;
+    RunLog& log_;
+    const CopyrightTemplate& copyright_;
+    const std::string fontName_; // "gbk" and the family as typed: gbksong
+    const std::string directory_;
+};
+
+void FamilyGenerator::Run(std::istream& sfd) {
+    if (!EnsureDirectory(directory_)) {
+        log_.Fail("Fail to create the directory " + directory_ + "!\n");
+        return;
+    }
+    sfd.clear();
+    sfd.seekg(0);
+    const SubfontDefinitions definitions = SubfontDefinitions::Read(sfd);
+    NoteProblems(definitions);
+    for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
+        GenerateSubfont(definitions, subfont);
+    }
+}
+
+void FamilyGenerator::NoteProblems(const SubfontDefinitions& definitions) {
+    for (const SfdProblem& problem : definitions.Problems()) {
+        log_.Fail(settings_.sfdFile + ":" + std::to_string(problem.line) + ": " + problem.reason +
+                  "\n");
+    }
+}
+
+void FamilyGenerator::GenerateSubfont(const SubfontDefinitions& definitions, int subfont) {
+    const std::string htfPath = JoinPath(directory_, fontName_ + TwoDigits(subfont) + ".htf");
+    std::ofstream htf = CreateOutputFile(htfPath);
+    if (!htf) {
+        log_.Fail("Fail to create .htf file " + htfPath + "!" + std::string(SeriesSuffix(subfont)));
+        return;
+    }
+    InputShortage shortage(settings_.sfdFile);
+    const CodeSource codes = [&](int code, bool rowWritten) -> CharacterReference {
+        return rowWritten ? definitions.Reference(subfont, code, shortage) : std::nullopt;
+    };
+    WriteHtfFile(htf, {fontName_, subfont, settings_.discardBlanks}, copyright_, clock_, codes);
+    if (!CloseOutputFile(htf)) {
+        log_.Fail("Fail to write .htf file " + htfPath + "!" + std::string(SeriesSuffix(subfont)));
+    }
+    shortage.Report(log_, htfPath);
+}
+
+} // namespace
+
+std::vector<std::string> SplitFontList(std::string_view fontList) {
+    std::vector<std::string> families;
+    std::size_t start = fontList.find_first_not_of(' ');
+    while (start != std::string_view::npos) {
+        const std::size_t end = fontList.find(' ', start);
+        families.emplace_back(fontList.substr(start, end - start));
+        start = fontList.find_first_not_of(' ', end);
+    }
+    return families;
+}
+
+RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings, RunUi& ui,
+                         const Clock& clock) {
+    if (WarnIfAnyEmpty(ui, {&settings.htfDirectory, &settings.sfdFile})) {
+        return RunOutcome::Stopped;
+    }
+    WaitCursor wait(ui);
+    std::optional<GeneratorStart> run = StartGeneratorRun(ui, wait);
+    if (!run) {
+        return RunOutcome::Stopped;
+    }
+    std::ifstream sfd = OpenInputFile(settings.sfdFile);
+    if (!sfd) {
+        const std::string message = "Failed to open UGBK.sfd file " + settings.sfdFile + "\n!";
+        run->log.Fail(message);
+        run->log.Close();
+        wait.End();
+        ui.Warn(message);
+        return RunOutcome::Stopped;
+    }
+    for (const std::string& family : SplitFontList(fontList)) {
+        if (HoldsPathSeparator(family)) {
+            // Its files would land outside the chosen directory.
+            run->log.Fail("Refused the font name " + family + ": it holds a path separator!\n");
+            continue;
+        }
+        FamilyGenerator(settings, clock, run->log, run->copyright, family).Run(sfd);
+    }
+    return FinishRun(ui, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);
+}
+
+} // namespace glyphsmith

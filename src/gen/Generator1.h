@@ -1,0 +1,23 @@
+#pragma once
+
+#include "CalendarDate.h"
+#include "GenerationSettings.h"
+#include "RunUi.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace glyphsmith {
+
+// The families of a font list: the runs of characters between blanks, taken as typed.
+// Only the blank separates; tabs belong to the names, and "gbk" is never stripped.
+std::vector<std::string> SplitFontList(std::string_view fontList);
+
+// Writes the 94 .htf files of every family of fontList from the subfont definition file
+// sfdFile, each into the directory "gbk" + family under htfDirectory. The window has
+// shown the list prompt and copied its controls into settings before.
+RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings, RunUi& ui,
+                         const Clock& clock = LocalToday);
+
+} // namespace glyphsmith

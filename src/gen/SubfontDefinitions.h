@@ -1,0 +1,80 @@
+#pragma once
+
+#include "HtfWriter.h"
+#include "InputShortage.h"
+#include "SubfontRangeTable.h"
+
+#include <array>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace glyphsmith {
+
+// A subfont definition file (UGBK.sfd) as Generator 1 reads it:
+//
+//   preamble   lines up to and including the first that holds "The input encoding is
+//              Unicode"; without such a line the file is read from its first line
+//   comment    a line that begins with "#", passed over
+//   blank      a line of blanks only, passed over
+//   numbered   a line that begins with a decimal subfont number ("01 0x4E02 ..."); its
+//              entries follow those that the subfont already has
+//   other      a continuation line of the subfont of the numbered line above it
+//
+// Numbered and continuation lines hold entries at fixed columns: the five characters at
+// column 4 + 7k (counting from 0), as many as the line holds before an ending " \". An
+// entry is "x" and four hexadecimal digits ("x4E02"); any spelling of xFFFE marks a code
+// without a character. Entries are the codes 0, 1, 2, ... of their subfont in turn, 256
+// at most. Only subfonts 01 to 94 are kept; subfont 00 and others are passed over.
+inline constexpr std::string_view kSfdMarker = "The input encoding is Unicode";
+
+enum class SfdEntryKind { Character, NoCharacter, Malformed };
+
+struct SfdEntry {
+    std::string text; // as the file spells it, digit case kept
+    SfdEntryKind kind;
+
+    bool operator==(const SfdEntry&) const = default;
+};
+
+// The entries of one numbered or continuation line.
+std::vector<SfdEntry> SfdLineEntries(std::string_view line);
+
+// A problem of the file as a whole (no marker, a subfont with too many codes), which
+// the run notes once for every family.
+struct SfdProblem {
+    int line;
+    std::string reason;
+};
+
+class SubfontDefinitions {
+  public:
+    static SubfontDefinitions Read(std::istream& in);
+
+    // The reference of code 0 to 255 of subfont 1 to 94, none for a code without a
+    // character. A code whose value the file cannot give is recorded in shortage.
+    CharacterReference Reference(int subfont, int code, InputShortage& shortage) const;
+
+    const std::vector<SfdProblem>& Problems() const { return problems_; }
+
+  private:
+    struct ListedEntry {
+        SfdEntry entry;
+        int line;
+    };
+    struct Subfont {
+        bool listed = false;
+        int lastLine = 0; // the last line that belongs to it
+        bool overfull = false;
+        std::vector<ListedEntry> entries;
+    };
+
+    void Take(int subfont, std::string_view line, int lineNumber);
+
+    std::array<Subfont, kSubfontCount> subfonts_;
+    std::vector<SfdProblem> problems_;
+    int lineCount_ = 0;
+};
+
+} // namespace glyphsmith
