@@ -1,5 +1,5 @@
 # The two set-up commands of the README. Both install what is missing first.
-.PHONY: run test bench fuzz
+.PHONY: run test bench fuzz test-windows
 
 run:
 	scripts/install-deps
@@ -29,3 +29,10 @@ fuzz:
 	cmake --preset fuzz -DGLYPHSMITH_FUZZ_SECONDS=600
 	cmake --build --preset fuzz --parallel
 	ctest --preset fuzz --parallel 2
+
+# The core and the command line built for Windows, their tests run under wine64.
+test-windows:
+	scripts/install-deps windows
+	cmake --preset mingw
+	cmake --build --preset mingw --parallel
+	ctest --preset mingw

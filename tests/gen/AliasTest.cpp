@@ -106,9 +106,10 @@ TEST_F(AliasTest, FilesThatCannotBeCreatedAreLoggedAndTheRunGoesOn) {
     fs::create_directories("al/gbkx/gbkx03.htf");
     fs::create_directories("al/gbkx/gbkx94.htf");
     EXPECT_EQ(Run("song", "x"), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"),
-              "Failed to create the alias .htf file al/gbkx/gbkx03.htf!Go to the next file!\n"
-              "Failed to create the alias .htf file al/gbkx/gbkx94.htf!\n");
+    EXPECT_EQ(
+        ReadFile("log.txt"),
+        test::Native("Failed to create the alias .htf file al/gbkx/gbkx03.htf!Go to the "
+                     "next file!\nFailed to create the alias .htf file al/gbkx/gbkx94.htf!\n"));
     EXPECT_EQ(ReadFile("al/gbkx/gbkx04.htf"), ".gbksong04\n");
     EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
 }
@@ -128,7 +129,7 @@ TEST_F(AliasTest, AFailedWriteIsLogged) {
 TEST_F(AliasTest, ADirectoryThatCannotBeMadeIsLoggedWithAnEmptyLine) {
     WriteFile("al", "a file where the directory belongs");
     EXPECT_EQ(Run("song", "x"), RunOutcome::Stopped);
-    const std::string message = "Failed to create the directory al/gbkx!\n\n";
+    const std::string message = test::Native("Failed to create the directory al/gbkx!\n\n");
     EXPECT_EQ(ui.messages, std::vector{Warning(message)});
     EXPECT_EQ(ReadFile("log.txt"), message);
 }

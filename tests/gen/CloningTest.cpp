@@ -21,7 +21,7 @@ std::string Number(int subfont) {
 }
 
 std::string HtfPath(const std::string& family, int subfont) {
-    return "ht/gbk" + family + "/gbk" + family + Number(subfont) + ".htf";
+    return test::Native("ht/gbk" + family + "/gbk" + family + Number(subfont) + ".htf");
 }
 
 // Rows that tell their subfont and code apart, so that a shifted copy shows.
@@ -200,8 +200,9 @@ TEST_F(CloningTest, AShortSourceGivesTheRowsItHasAndANote) {
     EXPECT_EQ(Run("song", "fsong"), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile(HtfPath("fsong", 1)),
               "gbkfsong01 0 255  %cloned from gbksong01.htf\na\nb\ngbkfsong01 0 255\n");
-    EXPECT_EQ(ReadFile("log.txt"), "ht/gbksong/gbksong01.htf: the file has ended after line 3, "
-                                   "so ht/gbkfsong/gbkfsong01.htf has 2 of its 256 rows\n");
+    EXPECT_EQ(ReadFile("log.txt"),
+              test::Native("ht/gbksong/gbksong01.htf: the file has ended after line 3, so "
+                           "ht/gbkfsong/gbkfsong01.htf has 2 of its 256 rows\n"));
     EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
 }
 
@@ -222,15 +223,19 @@ TEST_F(CloningTest, CloningAFamilyOntoItselfIsRefusedBeforeAnythingIsTouched) {
     const std::string source = "gbksong01 0 0\na\ngbksong01 0 0\n";
     WriteFile(HtfPath("song", 1), source);
     WriteFile("log.txt", "previous run");
-    fs::create_directory_symlink("gbksong", "ht/gbklink");
 
     EXPECT_EQ(Run("song", "song"), RunOutcome::Stopped);
-    EXPECT_EQ(Run("song", "link"), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages,
-              (std::vector{Warning("Cannot clone a family onto itself: ht/gbksong and ht/gbksong "
-                                   "are the same directory!"),
-                           Warning("Cannot clone a family onto itself: ht/gbksong and ht/gbklink "
-                                   "are the same directory!")}));
+    std::vector expected{Warning(test::Native("Cannot clone a family onto itself: ht/gbksong and "
+                                              "ht/gbksong are the same directory!"))};
+    // A link to the source names the same directory under another name, where links exist.
+    std::error_code noLinks;
+    fs::create_directory_symlink("gbksong", "ht/gbklink", noLinks);
+    if (!noLinks) {
+        EXPECT_EQ(Run("song", "link"), RunOutcome::Stopped);
+        expected.push_back(Warning(test::Native("Cannot clone a family onto itself: ht/gbksong "
+                                                "and ht/gbklink are the same directory!")));
+    }
+    EXPECT_EQ(ui.messages, expected);
     EXPECT_EQ(ReadFile(HtfPath("song", 1)), source);
     EXPECT_EQ(ReadFile("log.txt"), "previous run");
 }
@@ -254,7 +259,7 @@ TEST_F(CloningTest, NamesWithAPathSeparatorAreRefused) {
 TEST_F(CloningTest, ATargetDirectoryThatCannotBeMadeStopsTheRun) {
     WriteFile("ht", "a file where the directory belongs");
     EXPECT_EQ(Run("song", "fsong"), RunOutcome::Stopped);
-    const std::string message = "Failed to create the directory ht/gbkfsong!\n";
+    const std::string message = test::Native("Failed to create the directory ht/gbkfsong!\n");
     EXPECT_EQ(ui.messages, std::vector{Warning(message)});
     EXPECT_EQ(ReadFile("log.txt"), message);
 }

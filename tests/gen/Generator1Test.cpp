@@ -206,8 +206,8 @@ TEST_F(Generator1Test, AFileThatCannotBeCreatedIsLoggedAndTheNextOneKeepsItsCode
     fs::create_directories("out/gbksong/gbksong94.htf");
     EXPECT_EQ(Run(), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"),
-              "Fail to create .htf file out/gbksong/gbksong05.htf!Go to the next file!\n"
-              "Fail to create .htf file out/gbksong/gbksong94.htf!\n");
+              test::Native("Fail to create .htf file out/gbksong/gbksong05.htf!Go to the next "
+                           "file!\nFail to create .htf file out/gbksong/gbksong94.htf!\n"));
     EXPECT_EQ(ReadFile("out/gbksong/gbksong06.htf"), HtfText("gbksong06 0 255", Rows(6, 0, 255)));
     EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
 }
@@ -216,8 +216,8 @@ TEST_F(Generator1Test, AFamilyThatCannotBeWrittenLeavesTheOthers) {
     const std::string tooLong(300, 'a');
     Run("a/b " + tooLong + " ..\\x hei");
     EXPECT_EQ(ReadFile("log.txt"), "Refused the font name a/b: it holds a path separator!\n"
-                                   "Fail to create the directory out/gbk" +
-                                       tooLong +
+                                   "Fail to create the directory " +
+                                       test::Native("out/gbk") + tooLong +
                                        "!\n"
                                        "Refused the font name ..\\x: it holds a path separator!\n");
     EXPECT_EQ(ReadFile("out/gbkhei/gbkhei01.htf"), HtfText("gbkhei01 0 255", Rows(1, 0, 255)));
@@ -262,7 +262,7 @@ TEST_F(Generator1Test, FlawsOfTheFileAreNotedForEveryFamily) {
     EXPECT_EQ(Run("song hei"), RunOutcome::CompletedWithFailures);
     std::string expected;
     for (const std::string family : {"song", "hei"}) {
-        const std::string directory = "out/gbk" + family + "/gbk" + family;
+        const std::string directory = test::Native("out/gbk" + family + "/gbk" + family);
         expected += "UGBK.sfd:4: the entry \"x4E0G\" is not x and four hexadecimal digits; "
                     "1 code of " +
                     directory +

@@ -128,8 +128,8 @@ TEST_F(Generator2Test, MissingEncFilesAreLoggedAndLaterSubfontsKeepTheirValues) 
     EXPECT_EQ(Run(), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"),
               Progress("gbksong") +
-                  "Failed to open .enc file enc/gbksong/gbksong05.enc!Go to the next file!\n"
-                  "Failed to open .enc file enc/gbksong/gbksong94.enc!\n");
+                  test::Native("Failed to open .enc file enc/gbksong/gbksong05.enc!Go to the next "
+                               "file!\nFailed to open .enc file enc/gbksong/gbksong94.enc!\n"));
     EXPECT_FALSE(fs::exists("out/gbksong/gbksong05.htf"));
     EXPECT_EQ(ReadFile("out/gbksong/gbksong06.htf"),
               "gbksong06 0 255\n" + ExpectedRows(6, 0, 255) + "gbksong06 0 255\n");
@@ -141,9 +141,10 @@ TEST_F(Generator2Test, AnHtfFileThatCannotBeCreatedIsSkipped) {
     WriteFamily("gbksong", "gbksong");
     fs::create_directories("out/gbksong/gbksong02.htf");
     Run();
-    EXPECT_EQ(ReadFile("log.txt"), Progress("gbksong") +
-                                       "Failed to create .htf file out/gbksong/gbksong02.htf!"
-                                       "Go to the next file!\n");
+    EXPECT_EQ(ReadFile("log.txt"),
+              Progress("gbksong") +
+                  test::Native("Failed to create .htf file "
+                               "out/gbksong/gbksong02.htf!Go to the next file!\n"));
     EXPECT_EQ(ReadFile("out/gbksong/gbksong03.htf"),
               "gbksong03 0 255\n" + ExpectedRows(3, 0, 255) + "gbksong03 0 255\n");
 }
@@ -206,12 +207,13 @@ TEST_F(Generator2Test, ATargetDirectoryThatCannotBeMadeIsShownAndLogged) {
     WriteFamily("gbksong", "gbksong");
     WriteFamily("gbkhei", "gbkhei");
     WriteFile("out/gbkhei", "a file where the directory belongs");
-    settings.htfDirectory = "out/gbkhei";
+    settings.htfDirectory = test::Native("out/gbkhei");
     EXPECT_EQ(Run(), RunOutcome::CompletedWithFailures);
-    const std::string message = "Failed to create the directory out/gbkhei/gbkhei!\n";
+    const std::string message = test::Native("Failed to create the directory out/gbkhei/gbkhei!\n");
     EXPECT_EQ(ui.messages[0], Warning(message));
-    EXPECT_EQ(ReadFile("log.txt"), Progress("gbkhei") + message + Progress("gbksong") +
-                                       "Failed to create the directory out/gbkhei/gbksong!\n");
+    EXPECT_EQ(ReadFile("log.txt"),
+              Progress("gbkhei") + message + Progress("gbksong") +
+                  test::Native("Failed to create the directory out/gbkhei/gbksong!\n"));
 }
 
 TEST_F(Generator2Test, ShortInputsGiveCodesWithoutACharacterAndANote) {
@@ -229,12 +231,14 @@ TEST_F(Generator2Test, ShortInputsGiveCodesWithoutACharacterAndANote) {
     std::string rows = ReadFile("out/gbksong/gbksong01.htf");
     EXPECT_EQ(rows.substr(16, expectedRows.size()), expectedRows);
     const std::string log = ReadFile("log.txt");
-    EXPECT_NE(log.find("enc/gbksong/gbksong01.enc:251: the file has ended; 7 codes of "
-                       "out/gbksong/gbksong01.htf are written without a character\n"),
+    EXPECT_NE(log.find(test::Native("enc/gbksong/gbksong01.enc:251: the file has ended; 7 codes "
+                                    "of out/gbksong/gbksong01.htf are written without a "
+                                    "character\n")),
               std::string::npos)
         << log;
-    EXPECT_NE(log.find("MS-GBK-Codepage.txt:207: the table has ended; 42 codes of "
-                       "out/gbksong/gbksong01.htf are written without a character\n"),
+    EXPECT_NE(log.find(test::Native("MS-GBK-Codepage.txt:207: the table has ended; 42 codes of "
+                                    "out/gbksong/gbksong01.htf are written without a "
+                                    "character\n")),
               std::string::npos)
         << log;
 }

@@ -1,5 +1,8 @@
 #include "TestSupport.h"
 
+#include "Paths.h"
+
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -39,7 +42,20 @@ std::string ReadFile(const std::filesystem::path& path) {
     }
     std::ostringstream content;
     content << in.rdbuf();
+#ifdef _WIN32
+    std::string text = content.str();
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) {
+        text.erase(at, 1);
+    }
+    return text;
+#else
     return content.str();
+#endif
+}
+
+std::string Native(std::string path) {
+    std::replace(path.begin(), path.end(), '/', kPathSeparator);
+    return path;
 }
 
 } // namespace glyphsmith::test

@@ -27,7 +27,13 @@ class ScopedWorkDir {
 };
 
 void WriteFile(const std::filesystem::path& path, const std::string& content);
+
+// A file's text with the platform's line ends (CR LF on Windows) read as "\n", so that
+// expected texts are written once for every platform.
 std::string ReadFile(const std::filesystem::path& path);
+
+// A path written with "/" as the program forms it on this platform.
+std::string Native(std::string path);
 
 // A message box as a run showed it.
 struct ShownMessage {

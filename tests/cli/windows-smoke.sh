@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Runs the Windows build of glyphsmith-cli under wine: Generator 1 on the real UGBK.sfd
+# and Generator 2 on a small table, checking exit status and CR LF output.
+set -euo pipefail
+wine=$1 cli=$2 sfd=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+printf ' %% the .htf file\r\n' > copyright.txt
+
+"$wine" "$cli" gen1 --sfd "$sfd" --families song --htf out >stdout.txt
+grep -q 'All .htf files have been created!' stdout.txt
+cmp -s <(head -c 17 out/gbksong/gbksong01.htf) <(printf 'gbksong01 0 255\r\n') ||
+    { echo "gen1: no CR LF header"; exit 1; }
+[ "$(ls out/gbksong | wc -l)" -eq 94 ] || { echo "gen1: not 94 files"; exit 1; }
+
+printf ';LeadByte = 0x81\r\nx\r\n0x40\t0x4E02\r\n' > MS-GBK-Codepage.txt
+mkdir -p enc/GBKKai
+{ printf '/gbkkai01 [\r\n/uni4E02\r\n'; for _ in $(seq 255); do printf '/.notdef\r\n'; done; } \
+    > enc/GBKKai/GBKKAI01.ENC
+status=0
+"$wine" "$cli" gen2 --htf out 2>stderr.txt || status=$?
+[ "$status" -eq 3 ] || { echo "gen2: exit status $status, expected 3"; exit 1; }
+grep -q "Failed to open .enc file enc\\\\gbkkai\\\\gbkkai02.enc!Go to the next file!" log.txt
+head -2 out/gbkkai/gbkkai01.htf | grep -q "^'&#x4E02;' ''   0 % gbkkai01.htf (unicode)"
+echo "windows smoke run passed"
