@@ -13,7 +13,7 @@ test:
 	cmake --preset asan
 	cmake --build --preset asan --parallel
 	ctest --preset asan --parallel 2
-	cmake --preset fuzz
+	cmake --preset fuzz -DGLYPHSMITH_FUZZ_SECONDS=30
 	cmake --build --preset fuzz --parallel
 	ctest --preset fuzz --parallel 2
 

@@ -48,9 +48,6 @@ class FamilyCloner {
     void Clone(RunLog& log, int subfont) const;
 
   private:
-    void CopyRows(LineReader& source, std::ostream& target, const CodeRange& range,
-                  const std::string& sourcePath, const std::string& targetPath, RunLog& log) const;
-
     const std::string& directory_;
     const std::string& from_;
     const std::string& to_;
@@ -58,8 +55,8 @@ class FamilyCloner {
 
 void FamilyCloner::Clone(RunLog& log, int subfont) const {
     const std::string sourcePath = FamilyFile(directory_, from_, subfont);
-    std::ifstream sourceFile = OpenInputFile(sourcePath);
-    if (!sourceFile) {
+    std::ifstream source = OpenInputFile(sourcePath);
+    if (!source) {
         LogFileFailure(log, "Failed to open source .htf file", sourcePath, subfont);
         return;
     }
@@ -69,42 +66,19 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
         LogFileFailure(log, "Failed to create cloned .htf file", targetPath, subfont);
         return;
     }
-    LineReader source(sourceFile);
-    std::string firstLine;
-    // "gbk", the family name, two digits and a separator stand before the numbers.
-    const std::optional<CodeRange> range =
-        source.Next(firstLine) ? ReadCodeRange(firstLine, from_.size() + 6) : std::nullopt;
-    const std::string number = TwoDigits(subfont);
-    if (!range) {
-        log.Fail("Invalid htf file - gbk" + from_ + number + ".htf!\n");
+    const ClonedFile cloned = CloneHtfText(source, target, from_, to_, subfont);
+    if (!cloned.valid) {
+        log.Fail("Invalid htf file - gbk" + from_ + TwoDigits(subfont) + ".htf!\n");
         return;
     }
-    const std::string rangeLine = "gbk" + to_ + number + " " + std::to_string(range->first) + " " +
-                                  std::to_string(range->last);
-    target << rangeLine << "  %cloned from gbk" << from_ << number << ".htf\n";
-    CopyRows(source, target, *range, sourcePath, targetPath, log);
-    target << rangeLine << "\n";
+    if (cloned.copiedRows < cloned.rows) {
+        log.Fail(sourcePath + ": the file has ended after line " +
+                 std::to_string(cloned.sourceLines) + ", so " + targetPath + " has " +
+                 std::to_string(cloned.copiedRows) + " of its " + std::to_string(cloned.rows) +
+                 " rows\n");
+    }
     if (!CloseOutputFile(target)) {
         LogFileFailure(log, "Failed to write cloned .htf file", targetPath, subfont);
-    }
-}
-
-// Copies the rows that the range announces, each whole; a source that ends early gives
-// the rows it has and a note.
-void FamilyCloner::CopyRows(LineReader& source, std::ostream& target, const CodeRange& range,
-                            const std::string& sourcePath, const std::string& targetPath,
-                            RunLog& log) const {
-    const int rows = range.first <= range.last ? range.last - range.first + 1 : 0;
-    int copied = 0;
-    std::string row;
-    while (copied < rows && source.Next(row)) {
-        target << row << '\n';
-        ++copied;
-    }
-    if (copied < rows) {
-        log.Fail(sourcePath + ": the file has ended after line " +
-                 std::to_string(source.LineNumber()) + ", so " + targetPath + " has " +
-                 std::to_string(copied) + " of its " + std::to_string(rows) + " rows\n");
     }
 }
 
@@ -123,6 +97,31 @@ bool WarnIfSameFamily(RunUi& ui, const std::string& directory, const std::string
 }
 
 } // namespace
+
+ClonedFile CloneHtfText(std::istream& sourceText, std::ostream& target, const std::string& from,
+                        const std::string& to, int subfont) {
+    LineReader source(sourceText);
+    std::string line;
+    // "gbk", the family name, two digits and a separator stand before the numbers.
+    const std::optional<CodeRange> range =
+        source.Next(line) ? ReadCodeRange(line, from.size() + 6) : std::nullopt;
+    if (!range) {
+        return {false, 0, 0, source.LineNumber()};
+    }
+    const std::string number = TwoDigits(subfont);
+    const std::string rangeLine = "gbk" + to + number + " " + std::to_string(range->first) + " " +
+                                  std::to_string(range->last);
+    target << rangeLine << "  %cloned from gbk" << from << number << ".htf\n";
+    // Each row is copied whole; a source that ends early gives the rows it has.
+    const int rows = range->first <= range->last ? range->last - range->first + 1 : 0;
+    int copied = 0;
+    while (copied < rows && source.Next(line)) {
+        target << line << '\n';
+        ++copied;
+    }
+    target << rangeLine << "\n";
+    return {true, rows, copied, source.LineNumber()};
+}
 
 std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::size_t skipped) {
     if (firstLine.size() < skipped) {

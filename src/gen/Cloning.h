@@ -4,7 +4,9 @@
 #include "RunUi.h"
 
 #include <cstddef>
+#include <istream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,20 @@ struct CodeRange {
 // separator, `skipped` bytes, are passed over unread; two decimal numbers follow, each
 // after optional white space and with an optional sign; anything after them is ignored.
 std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::size_t skipped);
+
+// What cloning one .htf text gave.
+struct ClonedFile {
+    bool valid;      // the first line announced a code range
+    int rows;        // the rows that it announced
+    int copiedRows;  // fewer when the source ended early
+    int sourceLines; // the lines read from the source
+};
+
+// Writes the clone of one source .htf text: a new first line that names the new font and
+// its source, the announced rows unchanged, and a new last line. An invalid source
+// writes nothing.
+ClonedFile CloneHtfText(std::istream& source, std::ostream& target, const std::string& from,
+                        const std::string& to, int subfont);
 
 // Copies every .htf file of the family clonedFrom in settings.htfDirectory into the new
 // family clonedTo beside it: the rows unchanged, the first and last lines with the new
