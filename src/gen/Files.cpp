@@ -16,13 +16,15 @@ bool CloseOutputFile(std::ofstream& out) {
 }
 
 std::ifstream OpenInputFile(const std::string& path) {
-    std::ifstream in(FsPath(path), std::ios::binary);
+    // Only regular files: a directory gives no lines, and a device such as /dev/zero or a
+    // pipe could keep a run reading for ever.
     std::error_code error;
-    if (in && std::filesystem::is_directory(FsPath(path), error)) {
-        in.close();
-        in.setstate(std::ios::failbit);
+    if (!std::filesystem::is_regular_file(FsPath(path), error)) {
+        std::ifstream none;
+        none.setstate(std::ios::failbit);
+        return none;
     }
-    return in;
+    return std::ifstream(FsPath(path), std::ios::binary);
 }
 
 } // namespace glyphsmith
