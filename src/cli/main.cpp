@@ -15,8 +15,9 @@ void PrintOverview(std::ostream& out) {
            "Writes TeX4ht font files (.htf) for GBK-encoded Chinese fonts.\n"
            "The run log goes to log.txt in the working directory.\n\ncommands:\n";
     for (const auto& command : glyphsmith::cli::AllCommands()) {
-        out << "  " << command.name << "  " << command.summary.substr(0, command.summary.find('\n'))
-            << "\n";
+        std::string name = command.name;
+        name.resize(7, ' ');
+        out << "  " << name << command.usage << "\n";
     }
     out << "\nexit status: 0 clean run, 1 a warning stopped the run, 2 bad arguments,\n"
            "3 the run finished but logged failures or notes\n";
