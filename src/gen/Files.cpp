@@ -6,7 +6,22 @@
 
 namespace glyphsmith {
 
+namespace {
+
+template <typename Stream> Stream Unopened() {
+    Stream none;
+    none.setstate(std::ios::failbit);
+    return none;
+}
+
+} // namespace
+
 std::ofstream CreateOutputFile(const std::string& path) {
+    // A named pipe would hold the run until some other program read from it.
+    std::error_code error;
+    if (std::filesystem::is_fifo(FsPath(path), error)) {
+        return Unopened<std::ofstream>();
+    }
     return std::ofstream(FsPath(path), std::ios::out | std::ios::trunc);
 }
 
@@ -20,9 +35,7 @@ std::ifstream OpenInputFile(const std::string& path) {
     // pipe could keep a run reading for ever.
     std::error_code error;
     if (!std::filesystem::is_regular_file(FsPath(path), error)) {
-        std::ifstream none;
-        none.setstate(std::ios::failbit);
-        return none;
+        return Unopened<std::ifstream>();
     }
     return std::ifstream(FsPath(path), std::ios::binary);
 }

@@ -5,7 +5,8 @@
 
 namespace glyphsmith {
 
-// Output files are text files with the platform's line ends, created or emptied.
+// Output files are text files with the platform's line ends, created or emptied. A named
+// pipe in the file's place counts as a file that cannot be created.
 std::ofstream CreateOutputFile(const std::string& path);
 
 // Closes an output file; false when any write or the close failed.

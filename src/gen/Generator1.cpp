@@ -21,7 +21,7 @@ class FamilyGenerator {
         : settings_(settings), clock_(clock), log_(log), copyright_(copyright),
           fontName_("gbk" + family), directory_(JoinPath(settings.htfDirectory, fontName_)) {}
 
-    void Run(std::istream& sfd);
+    void Run(const SubfontDefinitions& definitions);
 
   private:
     void NoteProblems(const SubfontDefinitions& definitions);
@@ -35,14 +35,11 @@ class FamilyGenerator {
     const std::string directory_;
 };
 
-void FamilyGenerator::Run(std::istream& sfd) {
+void FamilyGenerator::Run(const SubfontDefinitions& definitions) {
     if (!EnsureDirectory(directory_)) {
         log_.Fail("Fail to create the directory " + directory_ + "!\n");
         return;
     }
-    sfd.clear();
-    sfd.seekg(0);
-    const SubfontDefinitions definitions = SubfontDefinitions::Read(sfd);
     NoteProblems(definitions);
     for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
         GenerateSubfont(definitions, subfont);
@@ -106,13 +103,15 @@ RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& 
         ui.Warn(message);
         return RunOutcome::Stopped;
     }
+    // Read once for all families, which take their codes from the same definitions.
+    const SubfontDefinitions definitions = SubfontDefinitions::Read(sfd);
     for (const std::string& family : SplitFontList(fontList)) {
         if (HoldsPathSeparator(family)) {
             // Its files would land outside the chosen directory.
             run->log.Fail("Refused the font name " + family + ": it holds a path separator!\n");
             continue;
         }
-        FamilyGenerator(settings, clock, run->log, run->copyright, family).Run(sfd);
+        FamilyGenerator(settings, clock, run->log, run->copyright, family).Run(definitions);
     }
     return FinishRun(ui, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);
 }

@@ -39,8 +39,13 @@ std::optional<GeneratorStart> StartGeneratorRun(RunUi& ui, WaitCursor& wait) {
 
 RunOutcome FinishRun(RunUi& ui, RunLog& log, WaitCursor& wait, std::string_view successText,
                      std::string_view failureText) {
-    log.Close();
+    const bool logWritten = log.Close();
     wait.End();
+    if (!logWritten) {
+        ui.Warn(std::string(log.HasFailures() ? failureText : successText) + "\n" +
+                std::string(kLogWriteFailedText));
+        return RunOutcome::CompletedWithFailures;
+    }
     if (log.HasFailures()) {
         ui.Warn(failureText);
         return RunOutcome::CompletedWithFailures;

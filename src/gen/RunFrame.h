@@ -17,6 +17,8 @@ inline constexpr std::string_view kTemplateOpenFailedText = "Failed to open copy
 inline constexpr std::string_view kAllHtfCreatedText = "All .htf files have been created!";
 inline constexpr std::string_view kSomeHtfFailedText =
     "Some .htf files could not be created; see log.txt for details.";
+inline constexpr std::string_view kLogWriteFailedText =
+    "Failed to write the log file; log.txt may lack lines!";
 
 // Shows the warning for an empty path that the run needs; true when one is empty.
 bool WarnIfAnyEmpty(RunUi& ui, std::initializer_list<const std::string*> paths);
@@ -35,7 +37,8 @@ struct GeneratorStart {
 std::optional<GeneratorStart> StartGeneratorRun(RunUi& ui, WaitCursor& wait);
 
 // Closes the log, ends the wait cursor and shows the closing message: the success text
-// only when the log holds nothing but progress lines.
+// only when the log holds nothing but progress lines. A log that could not be written
+// adds a line and makes the message a warning, since the log lacks what it should say.
 RunOutcome FinishRun(RunUi& ui, RunLog& log, WaitCursor& wait, std::string_view successText,
                      std::string_view failureText);
 

@@ -18,6 +18,10 @@ void RunLog::Fail(std::string_view text) {
     out_ << text;
 }
 
+bool RunLog::Close() {
+    return CloseOutputFile(out_);
+}
+
 std::string_view SeriesSuffix(int subfont) {
     return subfont < kSubfontCount ? "Go to the next file!\n" : "\n";
 }

@@ -20,7 +20,8 @@ class RunLog {
     // A failure line or a note about bad input: the run then closes with a warning.
     void Fail(std::string_view text);
     bool HasFailures() const { return hasFailures_; }
-    void Close() { out_.close(); }
+    // False when a line could not be written.
+    bool Close();
 
   private:
     explicit RunLog(std::ofstream out) : out_(std::move(out)) {}

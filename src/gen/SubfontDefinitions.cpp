@@ -67,10 +67,11 @@ bool IsKept(int subfont) {
 
 } // namespace
 
-std::vector<SfdEntry> SfdLineEntries(std::string_view line) {
+std::vector<SfdEntry> SfdLineEntries(std::string_view line, std::size_t most) {
     const std::string_view part = EntryPart(line);
     std::vector<SfdEntry> entries;
-    for (std::size_t column = kFirstEntryColumn; column < part.size(); column += kEntryStep) {
+    for (std::size_t column = kFirstEntryColumn; column < part.size() && entries.size() < most;
+         column += kEntryStep) {
         const std::string_view text = part.substr(column, kEntryWidth);
         entries.push_back({std::string(text), KindOf(text)});
     }
@@ -112,7 +113,9 @@ void SubfontDefinitions::Take(int subfont, std::string_view line, int lineNumber
     Subfont& listed = subfonts_[subfont - 1];
     listed.listed = true;
     listed.lastLine = lineNumber;
-    for (SfdEntry& entry : SfdLineEntries(line)) {
+    // One entry beyond the subfont's room is enough to tell that it lists too many, however
+    // long the line.
+    for (SfdEntry& entry : SfdLineEntries(line, kCodesPerSubfont + 1 - listed.entries.size())) {
         if (listed.entries.size() < kCodesPerSubfont) {
             listed.entries.push_back({std::move(entry), lineNumber});
         } else if (!listed.overfull) {

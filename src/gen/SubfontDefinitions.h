@@ -6,6 +6,7 @@
 
 #include <array>
 #include <istream>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,8 +39,9 @@ struct SfdEntry {
     bool operator==(const SfdEntry&) const = default;
 };
 
-// The entries of one numbered or continuation line.
-std::vector<SfdEntry> SfdLineEntries(std::string_view line);
+// The entries of one numbered or continuation line, the first `most` of them.
+std::vector<SfdEntry> SfdLineEntries(std::string_view line,
+                                     std::size_t most = std::numeric_limits<std::size_t>::max());
 
 // A problem of the file as a whole (no marker, a subfont with too many codes), which
 // the run notes once for every family.

@@ -14,25 +14,11 @@ using test::Warning;
 using test::WriteFile;
 
 constexpr CalendarDate kDate{2005, 5, 18};
-constexpr int kTableCodes = 126 * 190;
-
 // Sequence index j of the GBK codes gets the value U+4E00 + j.
 std::string Hex4(int value) {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "%04X", value);
     return buffer;
-}
-
-// A table in the code page layout with `codes` values, cut after them.
-std::string TableText(int codes = kTableCodes) {
-    std::string table = "CODEPAGE 936\n;LeadByte = 0x81\nDBCSTABLE 190\n";
-    for (int j = 0; j < codes; ++j) {
-        table += "0x" + Hex4(j % 190).substr(2) + "\t0x" + Hex4(0x4E00 + j) + "\n";
-        if (j % 190 == 189) {
-            table += "\n;LeadByte\nDBCSTABLE 190\n";
-        }
-    }
-    return table;
 }
 
 // Codes that are multiples of 7 have no character.
@@ -81,7 +67,7 @@ class Generator2Test : public ::testing::Test {
   protected:
     Generator2Test() {
         WriteFile("copyright.txt", "");
-        WriteFile("MS-GBK-Codepage.txt", TableText());
+        WriteFile("MS-GBK-Codepage.txt", test::CodePageText());
         settings.htfDirectory = "out";
     }
 
@@ -217,7 +203,7 @@ TEST_F(Generator2Test, ATargetDirectoryThatCannotBeMadeIsShownAndLogged) {
 }
 
 TEST_F(Generator2Test, ShortInputsGiveCodesWithoutACharacterAndANote) {
-    WriteFile("MS-GBK-Codepage.txt", TableText(200));
+    WriteFile("MS-GBK-Codepage.txt", test::CodePageText(200));
     WriteFamily("gbksong", "gbksong", 1, 1);
     WriteFile("enc/gbksong/gbksong01.enc", EncText(250));
     Run();

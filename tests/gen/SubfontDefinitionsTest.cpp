@@ -40,6 +40,9 @@ TEST(SfdLineEntries, TakesTheEntriesAtTheirColumns) {
     for (const LineCase& lineCase : cases) {
         EXPECT_EQ(SfdLineEntries(lineCase.line), lineCase.entries) << lineCase.line;
     }
+    EXPECT_EQ(SfdLineEntries("01 0x4E02 0xFFFE 0x4E04", 2),
+              (std::vector<SfdEntry>{{"x4E02", C}, {"xFFFE", N}}));
+    EXPECT_EQ(SfdLineEntries("01 0x4E02 0xFFFE", 0), std::vector<SfdEntry>{});
 }
 
 class SubfontDefinitionsTest : public ::testing::Test {

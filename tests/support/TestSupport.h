@@ -35,6 +35,10 @@ std::string ReadFile(const std::filesystem::path& path);
 // A path written with "/" as the program forms it on this platform.
 std::string Native(std::string path);
 
+// A code page 936 table in which the j-th code of the GBK sequence has the value
+// U+4E00 + j, cut after the first `codes` of them.
+std::string CodePageText(int codes = 126 * 190);
+
 // A message box as a run showed it.
 struct ShownMessage {
     std::string text;
