@@ -1,38 +1,39 @@
 # The two set-up commands of the README. Both install what is missing first.
+JOBS ?= $(shell nproc)
 .PHONY: run test bench fuzz test-windows
 
 run:
 	scripts/install-deps
 	cmake --preset dev
-	cmake --build --preset dev --parallel
+	cmake --build --preset dev --parallel $(JOBS)
 	cmake --build --preset dev --target rundir
 	scripts/run-sample $(CURDIR)/build/dev
 
 test:
 	scripts/install-deps
 	cmake --preset asan
-	cmake --build --preset asan --parallel
+	cmake --build --preset asan --parallel $(JOBS)
 	ctest --preset asan --parallel 2
 	cmake --preset fuzz -DGLYPHSMITH_FUZZ_SECONDS=30
-	cmake --build --preset fuzz --parallel
+	cmake --build --preset fuzz --parallel $(JOBS)
 	ctest --preset fuzz --parallel 2
 
 # Not part of `make test`: timings of whole runs against copying their output.
 bench:
 	scripts/install-deps
 	cmake --preset release
-	cmake --build --preset release --parallel --target bench
+	cmake --build --preset release --parallel $(JOBS) --target bench
 
 # The fuzz targets for ten minutes each, keeping what they find in build/fuzz.
 fuzz:
 	scripts/install-deps
 	cmake --preset fuzz -DGLYPHSMITH_FUZZ_SECONDS=600
-	cmake --build --preset fuzz --parallel
+	cmake --build --preset fuzz --parallel $(JOBS)
 	ctest --preset fuzz --parallel 2
 
 # The core and the command line built for Windows, their tests run under wine64.
 test-windows:
 	scripts/install-deps windows
 	cmake --preset mingw
-	cmake --build --preset mingw --parallel
+	cmake --build --preset mingw --parallel $(JOBS)
 	ctest --preset mingw
