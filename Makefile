@@ -7,7 +7,7 @@ run:
 	cmake --preset dev
 	cmake --build --preset dev --parallel $(JOBS)
 	cmake --build --preset dev --target rundir
-	scripts/run-sample $(CURDIR)/build/dev
+	scripts/run-window $(CURDIR)/build/dev
 
 test:
 	scripts/install-deps

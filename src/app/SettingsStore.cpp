@@ -7,20 +7,20 @@ namespace glyphsmith {
 
 namespace {
 
-QString ApplicationName() {
-    if (QCoreApplication::instance() != nullptr) {
-        return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    }
-    return QCoreApplication::applicationName();
-}
-
 QString Key(const char* section, const char* name) {
     return QString::fromUtf8(section) + QLatin1Char('/') + QString::fromUtf8(name);
 }
 
 } // namespace
 
-SettingsStore::SettingsStore() : settings_(QStringLiteral("Ostrelan"), ApplicationName()) {}
+QString ProgramBaseName() {
+    if (QCoreApplication::instance() != nullptr) {
+        return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    }
+    return QCoreApplication::applicationName();
+}
+
+SettingsStore::SettingsStore() : settings_(QString::fromUtf8(kOrganisation), ProgramBaseName()) {}
 
 std::string SettingsStore::ReadString(const char* section, const char* name,
                                       const char* fallback) const {

@@ -7,6 +7,8 @@
 
 namespace glyphsmith {
 
+inline constexpr const char* kOrganisation = "Ostrelan";
+
 // The value names of the section "Settings".
 inline constexpr const char* kSettingsSection = "Settings";
 inline constexpr const char* kCodePageFileValue = "MS codepage file";
@@ -30,6 +32,9 @@ class SettingsStore {
   private:
     mutable QSettings settings_;
 };
+
+// The program file's name without its extension: the store's application name.
+QString ProgramBaseName();
 
 // The record as the main window starts with it: the stored paths, fixed options.
 GenerationSettings LoadGenerationSettings(const SettingsStore& store);

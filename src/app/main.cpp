@@ -1,0 +1,9 @@
+// glyphsmith: the window program. It takes no options of its own.
+#include "ApplicationObject.h"
+#include "WindowSystem.h"
+
+int main(int argc, char* argv[]) {
+    const auto windowSystem = glyphsmith::StartWindowSystem(argc, argv);
+    glyphsmith::ApplicationObject().InitInstance();
+    return 0;
+}

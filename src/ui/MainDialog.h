@@ -1,0 +1,47 @@
+#pragma once
+
+#include "Dialog.h"
+#include "GenerationSettings.h"
+
+#include <QIcon>
+
+namespace glyphsmith {
+
+// The program's window, on template 102: it holds the settings record, shows it in its
+// fields, and starts the four runs, the five path pickers and the About box.
+class MainDialog : public ui::Dialog {
+  public:
+    // The system command of the About entry in the system menu.
+    static constexpr unsigned kAboutCommand = 0x0010;
+
+    // Loads the stored paths; the options start with their fixed values.
+    explicit MainDialog(QWidget* parent = nullptr);
+
+    const GenerationSettings& Settings() const { return settings_; }
+
+  protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(ui::DataExchange& dx) override;
+    ui::MessageMap GetMessageMap() const override;
+    // The About entry, with whatever the low four bits hold, opens the About box.
+    void OnSysCommand(unsigned command) override;
+
+    // Button 6 and the About entry of the system menu.
+    virtual void OnAbout();
+
+  private:
+    void OnPickEncDirectory();
+    void OnPickHtfDirectory();
+    void OnPickCodePageFile();
+    void OnGenerator2();
+    void CloneHtfFiles();
+    void OnPickSfdFile();
+    void OnGenerator1();
+    void CreateAliasHtfFiles();
+    void OnPickAliasDirectory();
+
+    GenerationSettings settings_;
+    QIcon appIcon_;
+};
+
+} // namespace glyphsmith
