@@ -97,6 +97,7 @@ std::string MakeEncFile(const std::string& fontName, int subfont) {
 
 void WriteSampleInputs(const std::string& directory, const std::string& family) {
     const std::filesystem::path root(directory);
+    std::filesystem::create_directories(root);
     std::ofstream(root / "MS-GBK-Codepage.txt", std::ios::binary) << MakeCodePageTable();
     const std::filesystem::path encDirectory = root / "enc" / family;
     std::filesystem::create_directories(encDirectory);
