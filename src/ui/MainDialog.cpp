@@ -1,6 +1,12 @@
 #include "MainDialog.h"
 
+#include "Alias.h"
+#include "AliasDialog.h"
+#include "CloneDialog.h"
+#include "Cloning.h"
 #include "DialogRunUi.h"
+#include "FontListDialog.h"
+#include "Generator1.h"
 #include "Generator2.h"
 #include "MainDialogTemplate.h"
 #include "Resources.h"
@@ -96,13 +102,40 @@ void MainDialog::OnGenerator2() {
     RunGenerator2(settings_, ui);
 }
 
-void MainDialog::CloneHtfFiles() {}
+void MainDialog::CloneHtfFiles() {
+    CloneDialog prompt(this);
+    if (prompt.DoModal() != IDOK || !UpdateData(true)) {
+        return;
+    }
+    DialogRunUi ui(*this);
+    RunCloning(prompt.clonedFrom, prompt.clonedTo, settings_, ui);
+}
 
 void MainDialog::OnPickSfdFile() {}
 
-void MainDialog::OnGenerator1() {}
+// The prompt stores the list on OK, even when a field of the window then fails its check.
+void MainDialog::OnGenerator1() {
+    FontListDialog prompt(this);
+    if (prompt.DoModal() != IDOK || !UpdateData(true)) {
+        return;
+    }
+    DialogRunUi ui(*this);
+    RunGenerator1(prompt.fontList, settings_, ui);
+}
 
-void MainDialog::CreateAliasHtfFiles() {}
+// An alias ending in "sl" turns italic on before the run, and the check box shows it at
+// once; it stays on until the user clears it.
+void MainDialog::CreateAliasHtfFiles() {
+    AliasDialog prompt(this);
+    if (prompt.DoModal() != IDOK || !UpdateData(true)) {
+        return;
+    }
+    if (ApplySlRule(prompt.aliasFont, settings_)) {
+        UpdateData(false);
+    }
+    DialogRunUi ui(*this);
+    RunAlias(prompt.targetFont, prompt.aliasFont, settings_, ui);
+}
 
 void MainDialog::OnPickAliasDirectory() {}
 

@@ -5,17 +5,12 @@
 #include "MainDialogTemplate.h"
 #include "SettingsStore.h"
 #include "UiTestCase.h"
+#include "WindowChecks.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
-#include <QDirIterator>
 #include <QFontInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QProcess>
-#include <QPushButton>
-#include <QStyleOptionButton>
 #include <QTest>
 #include <filesystem>
 
@@ -47,61 +42,10 @@ class TestMainDialog : public MainDialog {
     void OnAbout() override { ++abouts; }
 };
 
-// The text a button, check box or group box shows for its template text.
-QString ShownText(QString text) {
-    return text.replace("&&", "\x01").remove('&').replace("\x01", "&");
-}
-
-// Whether a control's caption fits inside it, as far as it can be told from the font.
-bool CaptionFits(QWidget* control) {
-    const QFontMetrics metrics(control->font());
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        return metrics.horizontalAdvance(label->text()) <= label->width() &&
-               metrics.height() <= label->height();
-    }
-    if (auto* check = qobject_cast<QCheckBox*>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(check);
-        option.text = check->text();
-        const QRect textArea =
-            check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
-        return metrics.horizontalAdvance(ShownText(check->text())) <= textArea.width();
-    }
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
-        return metrics.horizontalAdvance(ShownText(button->text())) + 6 <= button->width();
-    }
-    if (auto* group = qobject_cast<QGroupBox*>(control)) {
-        return metrics.horizontalAdvance(ShownText(group->title())) +
-                   2 * metrics.averageCharWidth() <=
-               group->width();
-    }
-    return true;
-}
-
-bool Frames(QWidget* box, QWidget* inner) {
-    return qobject_cast<QGroupBox*>(box) != nullptr && box->geometry().contains(inner->geometry());
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 void WriteSampleRun(const std::filesystem::path& runDirectory) {
     std::filesystem::create_directories(runDirectory);
     samples::WriteSampleInputs(runDirectory.string(), "gbksong");
     test::WriteFile(runDirectory / "copyright.txt", "% made by a test\n% for the .htf files\n");
-}
-
-// Every file under a directory, by its path below it.
-std::map<QString, QByteArray> FilesUnder(const QString& directory) {
-    std::map<QString, QByteArray> files;
-    QDirIterator entries(directory, QDir::Files, QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        const QString path = entries.next();
-        files[QDir(directory).relativeFilePath(path)] = ReadAll(path);
-    }
-    return files;
 }
 
 class MainDialogTest : public test::UiTestCase {
@@ -219,7 +163,7 @@ class MainDialogTest : public test::UiTestCase {
         SettingsStore().WriteString(kSettingsSection, kHtfDirectoryValue, "/stored/htf");
         const QStringList storeFiles = scene().store.WrittenFiles();
         QCOMPARE(storeFiles.size(), 1);
-        const QByteArray stored = ReadAll(storeFiles[0]);
+        const QByteArray stored = test::ReadAll(storeFiles[0]);
 
         const std::vector<std::pair<int, test::ScriptedModalSeam::DialogStep>> waysOut = {
             {IDCANCEL, [](ui::Dialog& shown) { QTest::keyClick(&shown, Qt::Key_Escape); }},
@@ -244,7 +188,7 @@ class MainDialogTest : public test::UiTestCase {
             QCOMPARE(Q(dialog.Settings().fontFamily), expected == IDOK ? "Hei" : "");
         }
         QCOMPARE(scene().store.WrittenFiles(), storeFiles);
-        QCOMPARE(ReadAll(storeFiles[0]), stored);
+        QCOMPARE(test::ReadAll(storeFiles[0]), stored);
     }
 
     void generator2FromTheButtonWritesWhatTheCommandLineWrites() {
@@ -265,21 +209,14 @@ class MainDialogTest : public test::UiTestCase {
         QCOMPARE(scene().seam.WaitCursorAtMessages(), QList<bool>{false});
         QCOMPARE(QApplication::overrideCursor(), nullptr);
 
-        QProcess cli;
-        cli.setWorkingDirectory(QString::fromStdString((root / "cli" / "run").string()));
-        cli.start(GLYPHSMITH_CLI, {"gen2", "--keep-blanks"});
-        QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
-
-        const auto fromWindow = FilesUnder(Q((root / "window").string()));
-        const auto fromCli = FilesUnder(Q((root / "cli").string()));
-        QCOMPARE(fromWindow.size(), fromCli.size());
-        QVERIFY(fromWindow.count("ht-fonts/unicode/cjk/gbksong/gbksong94.htf") == 1);
-        QVERIFY(fromWindow.count("run/log.txt") == 1);
-        for (const auto& [path, content] : fromWindow) {
-            QVERIFY2(fromCli.count(path) == 1, qPrintable(path));
-            QVERIFY2(fromCli.at(path) == content, qPrintable(path));
-        }
+        QCOMPARE(test::RunProgram(GLYPHSMITH_CLI, {"gen2", "--keep-blanks"},
+                                  Q((root / "cli" / "run").string())),
+                 0);
+        QVERIFY(
+            std::filesystem::exists(root / "window/ht-fonts/unicode/cjk/gbksong/gbksong94.htf"));
+        QVERIFY(std::filesystem::exists(root / "window/run/log.txt"));
+        QCOMPARE(test::TreeDifferences(Q((root / "window").string()), Q((root / "cli").string())),
+                 QStringList());
     }
 
     void tabFollowsTemplateOrder() {
@@ -309,18 +246,8 @@ class MainDialogTest : public test::UiTestCase {
         QCOMPARE(dialog.GetDlgItem(kHtfDirectoryEdit)->geometry(), QRect(35, 44, 361, 23));
         QCOMPARE(dialog.GetDlgItem(-1)->geometry(), QRect(12, 11, 436, 197));
 
-        const QList<QWidget*> controls = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        QCOMPARE(controls.size(), 31);
-        for (QWidget* control : controls) {
-            const QString name = control->objectName() + " " + control->metaObject()->className();
-            QVERIFY2(dialog.rect().contains(control->geometry()), qPrintable(name));
-            QVERIFY2(CaptionFits(control), qPrintable(name));
-            for (QWidget* other : controls) {
-                QVERIFY2(other == control || Frames(control, other) || Frames(other, control) ||
-                             !control->geometry().intersects(other->geometry()),
-                         qPrintable(name + " overlaps " + other->objectName()));
-            }
-        }
+        QCOMPARE(dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 31);
+        QCOMPARE(test::LayoutFaults(dialog), QStringList());
     }
 };
 

@@ -1,0 +1,15 @@
+#include "CloneDialog.h"
+
+#include "CloneDialogTemplate.h"
+
+namespace glyphsmith {
+
+CloneDialog::CloneDialog(QWidget* parent) : Dialog(res::kCloneDialogTemplate, parent) {}
+
+void CloneDialog::DoDataExchange(ui::DataExchange& dx) {
+    Dialog::DoDataExchange(dx);
+    DDX_Text(dx, res::kClonedFromEdit, clonedFrom);
+    DDX_Text(dx, res::kClonedToEdit, clonedTo);
+}
+
+} // namespace glyphsmith
