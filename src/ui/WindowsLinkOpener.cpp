@@ -1,14 +1,18 @@
 // The shell and the registry open addresses on Windows.
 #include "LinkOpener.h"
 
+#include <cstring>
+#include <utility>
+
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
 #define WIN32_LEAN_AND_MEAN
-#include <cstring>
-#include <shellapi.h>
-#include <utility>
+// <shellapi.h> needs the types of <windows.h>.
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 namespace glyphsmith {
 
