@@ -1,5 +1,6 @@
 #include "MainDialog.h"
 
+#include "AboutDialog.h"
 #include "Alias.h"
 #include "AliasDialog.h"
 #include "CloneDialog.h"
@@ -84,7 +85,11 @@ void MainDialog::OnSysCommand(unsigned command) {
     }
 }
 
-void MainDialog::OnAbout() {}
+// A box of its own for every opening, so that no link stays visited from the last one.
+void MainDialog::OnAbout() {
+    AboutDialog about(this);
+    about.DoModal();
+}
 
 void MainDialog::OnPickEncDirectory() {}
 

@@ -8,11 +8,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
+#include <charconv>
 #include <stdexcept>
+#include <string_view>
 
 #ifdef _WIN32
 #include "NativeSystemMenu.h"
@@ -33,6 +37,19 @@ QLabel* CreateLabel(const ControlTemplate& control, QWidget* parent) {
     const Qt::Alignment vertical =
         (control.style & kVerticalCenter) ? Qt::AlignVCenter : Qt::AlignTop;
     label->setAlignment(Qt::AlignLeft | vertical);
+    return label;
+}
+
+// The dialog manager draws an icon at the system's icon size from the control's top left.
+QLabel* CreateIcon(const ControlTemplate& control, IconSource icons, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const std::string_view number = control.text;
+    int id = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), id);
+    if (icons != nullptr && error == std::errc() && end == number.data() + number.size()) {
+        label->setPixmap(icons(id).pixmap(label->style()->pixelMetric(QStyle::PM_LargeIconSize)));
+    }
     return label;
 }
 
@@ -84,7 +101,7 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
 
 void Dialog::CreateControls(const DialogTemplate& dialogTemplate) {
     for (const ControlTemplate& control : dialogTemplate.controls) {
-        QWidget* widget = CreateControl(control);
+        QWidget* widget = CreateControl(control, dialogTemplate.icons);
         widget->setFont(dialogFont_);
         widget->setGeometry(units_.Map(control.rect));
         if (control.id != -1) {
@@ -98,7 +115,7 @@ void Dialog::CreateControls(const DialogTemplate& dialogTemplate) {
     }
 }
 
-QWidget* Dialog::CreateControl(const ControlTemplate& control) {
+QWidget* Dialog::CreateControl(const ControlTemplate& control, IconSource icons) {
     switch (control.kind) {
     case ControlKind::GroupBox:
         return new GroupBox(QString::fromUtf8(control.text), this);
@@ -110,6 +127,8 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control) {
         return CreatePushButton(control, this);
     case ControlKind::CheckBox:
         return CreateCheckBox(control, this);
+    case ControlKind::Icon:
+        return CreateIcon(control, icons, this);
     }
     throw std::logic_error("dialog template: unknown control kind");
 }

@@ -2,9 +2,11 @@
 
 #include <span>
 
+class QIcon;
+
 namespace glyphsmith::ui {
 
-enum class ControlKind { GroupBox, Label, Edit, PushButton, CheckBox };
+enum class ControlKind { GroupBox, Label, Edit, PushButton, CheckBox, Icon };
 
 // What the kind alone does not say about a control.
 enum ControlStyle : unsigned {
@@ -23,7 +25,8 @@ struct DialogRect {
 };
 
 // Labels show their text as it stands; in buttons, check boxes and group boxes "&" marks
-// the mnemonic and "&&" shows one "&". Texts are UTF-8.
+// the mnemonic and "&&" shows one "&". Texts are UTF-8. An icon's text is the number of its
+// icon resource in decimal, as resource scripts name it.
 struct ControlTemplate {
     int id; // -1 for a control that the code never addresses
     ControlKind kind;
@@ -31,6 +34,9 @@ struct ControlTemplate {
     DialogRect rect;
     unsigned style = kPlain;
 };
+
+// The images of an icon resource by its number; a null icon for a number it lacks.
+using IconSource = QIcon (*)(int id);
 
 // A dialog as data. Controls are created in this order, which is also the tab order, so a
 // group box comes before the controls it frames and is drawn beneath them.
@@ -42,6 +48,7 @@ struct DialogTemplate {
     const char* fontFace;
     int pointSize;
     std::span<const ControlTemplate> controls;
+    IconSource icons = nullptr; // needed only by templates with icon controls
 };
 
 } // namespace glyphsmith::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "LinkOpener.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace glyphsmith::test {
+
+// Answers with the results it is given and records what it was asked to open; it never
+// starts a program.
+class FakeLinkOpener final : public LinkOpener {
+  public:
+    int desktopResult = kOpened;
+    std::optional<std::string> webPageCommand;
+    int webPageResult = kOpened;
+
+    std::vector<std::string> desktopOpens;
+    std::vector<std::pair<std::string, std::string>> webPageRuns; // command, address
+
+    int OpenWithDesktop(const std::string& address) override {
+        desktopOpens.push_back(address);
+        return desktopResult;
+    }
+    std::optional<std::string> WebPageCommand() override { return webPageCommand; }
+    int RunWebPageCommand(const std::string& command, const std::string& address) override {
+        webPageRuns.emplace_back(command, address);
+        return webPageResult;
+    }
+};
+
+} // namespace glyphsmith::test
