@@ -6,6 +6,8 @@
 #include "CloneDialog.h"
 #include "Cloning.h"
 #include "DialogRunUi.h"
+#include "FileOpenChooser.h"
+#include "FolderPicker.h"
 #include "FontListDialog.h"
 #include "Generator1.h"
 #include "Generator2.h"
@@ -23,12 +25,22 @@ using namespace res;
 constexpr int kPathLimit = 256;
 constexpr int kStyleTextLimit = 255;
 
+// Filters of the file choosers in the dialog framework's notation.
+constexpr const char* kSfdFilter = "Text Files (*.sfd)|*.sfd|All Files (*.*)|*.*||";
+constexpr const char* kTxtFilter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
+
 void ExchangeText(DataExchange& dx, int id, std::string& value, int maxChars) {
     DDX_Text(dx, id, value);
     DDV_MaxChars(dx, value, maxChars);
 }
 
 } // namespace
+
+struct MainDialog::PathField {
+    std::string GenerationSettings::*member;
+    const char* valueName;
+    const char* samePathMessage;
+};
 
 MainDialog::MainDialog(QWidget* parent)
     : Dialog(kMainDialogTemplate, parent), settings_(LoadGenerationSettings(SettingsStore())),
@@ -91,11 +103,23 @@ void MainDialog::OnAbout() {
     about.DoModal();
 }
 
-void MainDialog::OnPickEncDirectory() {}
+void MainDialog::OnPickEncDirectory() {
+    PickFolder({&GenerationSettings::encDirectory, kEncDirectoryValue,
+                "The same directory of .enc files is selected!"},
+               "Set the Source Directory of gbk*.enc files:");
+}
 
-void MainDialog::OnPickHtfDirectory() {}
+void MainDialog::OnPickHtfDirectory() {
+    PickFolder({&GenerationSettings::htfDirectory, kHtfDirectoryValue,
+                "The same directory of .htf files is selected!"},
+               "Set the Target Directory of gbk*.htf files:");
+}
 
-void MainDialog::OnPickCodePageFile() {}
+void MainDialog::OnPickCodePageFile() {
+    PickFileToOpen({&GenerationSettings::codePageFile, kCodePageFileValue,
+                    "The same Microsoft GBK codepage file is selected!"},
+                   "txt", "", kTxtFilter);
+}
 
 // A field that fails its length check has shown why; the run does not start on the
 // half-read fields.
@@ -116,7 +140,11 @@ void MainDialog::CloneHtfFiles() {
     RunCloning(prompt.clonedFrom, prompt.clonedTo, settings_, ui);
 }
 
-void MainDialog::OnPickSfdFile() {}
+void MainDialog::OnPickSfdFile() {
+    PickFileToOpen(
+        {&GenerationSettings::sfdFile, kSfdFileValue, "The same UGBK.sfd file is selected!"}, "sfd",
+        "UGBK", kSfdFilter);
+}
 
 // The prompt stores the list on OK, even when a field of the window then fails its check.
 void MainDialog::OnGenerator1() {
@@ -142,6 +170,39 @@ void MainDialog::CreateAliasHtfFiles() {
     RunAlias(prompt.targetFont, prompt.aliasFont, settings_, ui);
 }
 
-void MainDialog::OnPickAliasDirectory() {}
+void MainDialog::OnPickAliasDirectory() {
+    PickFolder({&GenerationSettings::aliasDirectory, kAliasDirectoryValue,
+                "The same directory of alias .htf files is selected!"},
+               "Set the Target Directory of alias gbk*.htf files:");
+}
+
+void MainDialog::PickFolder(const PathField& field, const char* prompt) {
+    FolderPicker picker;
+    picker.prompt = prompt;
+    picker.initialFolder = settings_.*field.member;
+    if (picker.Browse(this)) {
+        TakePickedPath(field, picker.selectedPath);
+    }
+}
+
+void MainDialog::PickFileToOpen(const PathField& field, const char* defaultExtension,
+                                const char* initialName, const char* filter) {
+    if (const auto picked = ChooseFileToOpen(this, defaultExtension, initialName, filter)) {
+        TakePickedPath(field, *picked);
+    }
+}
+
+// The path is stored the moment it is taken, so no later OK is needed to keep it. The
+// refresh puts every member back into its control: edits not yet read by a run are undone.
+void MainDialog::TakePickedPath(const PathField& field, const std::string& picked) {
+    std::string& path = settings_.*field.member;
+    if (picked == path) {
+        MessageBox(field.samePathMessage);
+        return;
+    }
+    path = picked;
+    SettingsStore().WriteString(kSettingsSection, field.valueName, path);
+    UpdateData(false);
+}
 
 } // namespace glyphsmith

@@ -40,6 +40,13 @@ class MainDialog : public ui::Dialog {
     void CreateAliasHtfFiles();
     void OnPickAliasDirectory();
 
+    // A path field with its value name in the store and its refusal of the same path.
+    struct PathField;
+    void PickFolder(const PathField& field, const char* prompt);
+    void PickFileToOpen(const PathField& field, const char* defaultExtension,
+                        const char* initialName, const char* filter);
+    void TakePickedPath(const PathField& field, const std::string& picked);
+
     GenerationSettings settings_;
     QIcon appIcon_;
 };

@@ -2,6 +2,7 @@
 
 #include "Dialog.h"
 #include "DialogCodes.h"
+#include "QtChoosers.h"
 
 #include <QMenu>
 #include <QMessageBox>
@@ -30,6 +31,14 @@ class QtModalSeam final : public ModalSeam {
     QAction* TrackPopupMenu(QMenu& menu, const QPoint& globalPosition) override {
         return menu.exec(globalPosition);
     }
+
+    std::optional<QString> ChooseFolder(const FolderRequest& request) override {
+        return RunFolderChooser(request);
+    }
+
+    std::optional<QString> ChooseFileToOpen(const FileRequest& request) override {
+        return RunFileChooser(request);
+    }
 };
 
 QtModalSeam programSeam;
@@ -41,6 +50,10 @@ std::vector<ModalSeam*> scopedSeams;
 
 ModalSeam& CurrentModalSeam() {
     return scopedSeams.empty() ? programSeam : *scopedSeams.back();
+}
+
+ModalSeam& ProgramModalSeam() {
+    return programSeam;
 }
 
 ScopedModalSeam::ScopedModalSeam(ModalSeam& seam) : seam_(seam) {

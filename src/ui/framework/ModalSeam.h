@@ -1,5 +1,9 @@
 #pragma once
 
+#include "ChooserRequests.h"
+
+#include <optional>
+
 class QAction;
 class QMenu;
 class QPoint;
@@ -23,11 +27,17 @@ class ModalSeam {
     virtual int RunModal(Dialog& dialog) = 0;
     // Shows a pop-up menu; returns the chosen entry, or null when dismissed.
     virtual QAction* TrackPopupMenu(QMenu& menu, const QPoint& globalPosition) = 0;
-    // The file and folder choosers belong here as well.
+    // The chosen folder's path; nothing when the user cancelled or the chooser could not
+    // start. An empty path stands for a choice that is no folder on disk.
+    virtual std::optional<QString> ChooseFolder(const FolderRequest& request) = 0;
+    // The chosen file's full path, or nothing when the user cancelled.
+    virtual std::optional<QString> ChooseFileToOpen(const FileRequest& request) = 0;
 };
 
 // The seam in force: the program's own, or the one a ScopedModalSeam put in place.
 ModalSeam& CurrentModalSeam();
+// The program's own seam over Qt's dialogs, whichever seam is in force.
+ModalSeam& ProgramModalSeam();
 
 // Puts another seam in force for its lifetime; scopes may end in any order.
 class ScopedModalSeam {

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+namespace glyphsmith {
+
+// Lets the user pick one folder; built on the stack for one pick. The chooser is the
+// modal seam's folder chooser.
+class FolderPicker {
+  public:
+    FolderPicker() = default;
+    virtual ~FolderPicker() = default;
+    FolderPicker(const FolderPicker&) = delete;
+    FolderPicker& operator=(const FolderPicker&) = delete;
+
+    // Trims initialFolder, then lets the user choose over owner (may be null). True when a
+    // folder on disk was confirmed: it stands in selectedPath. False on Cancel, on a choice
+    // that is no folder on disk, and when the chooser could not start.
+    bool Browse(QWidget* owner);
+
+    // Asked at every change of the selection, with its path (empty when it has none) and
+    // an empty status text to fill in; the answer enables the OK button. Every folder is
+    // acceptable here.
+    virtual bool ValidateSelection(const std::string& path, std::string& statusText);
+
+    // The chooser's window caption when not empty.
+    std::string caption;
+    // The chosen folder's full path after Browse succeeded.
+    std::string selectedPath;
+    // Nothing outside it can be chosen; empty: the whole file system.
+    std::string rootFolder;
+    // Selected when the chooser opens; empty: none.
+    std::string initialFolder;
+    // Shown above the folders; "Open" when empty.
+    std::string prompt;
+    // Qt keeps no system image list: every confirmed folder has the one index 0.
+    int imageIndex = 0;
+    bool showStatusText = false;
+
+  private:
+    // Trailing white space, then one trailing slash or backslash, so that a stored path
+    // written with a closing separator still selects its folder.
+    void TrimInitialFolder();
+};
+
+} // namespace glyphsmith

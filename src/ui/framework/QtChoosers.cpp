@@ -1,0 +1,163 @@
+#include "QtChoosers.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace glyphsmith::ui {
+
+namespace {
+
+bool LiesWithin(const QString& path, const QString& root) {
+    const QString relative = QDir(root).relativeFilePath(path);
+    return !QDir::isAbsolutePath(relative) && relative != QStringLiteral("..") &&
+           !relative.startsWith(QStringLiteral("../"));
+}
+
+// Qt's own directory chooser, not the platform's: only this one lets the verdict on the
+// selection govern the OK button and show a status line.
+class FolderChooserDialog final : public QFileDialog {
+  public:
+    explicit FolderChooserDialog(const FolderRequest& request);
+
+    QString SelectedPath() const { return QDir::toNativeSeparators(selectedFiles().value(0)); }
+
+  protected:
+    // A selection that the verdict refused is never taken, even if Qt enabled the button.
+    void accept() override;
+
+  private:
+    void AddStatusLine();
+    void OpenAtInitialFolder();
+    void WatchSelection();
+    void ScheduleValidation();
+    void ValidateSelection();
+
+    const FolderRequest& request_;
+    QLabel* statusLine_ = nullptr;
+    bool validationPending_ = false;
+    bool selectionAllowed_ = true;
+};
+
+FolderChooserDialog::FolderChooserDialog(const FolderRequest& request)
+    : QFileDialog(request.owner), request_(request) {
+    setOption(DontUseNativeDialog);
+    setFileMode(Directory);
+    setOption(ShowDirsOnly);
+    setLabelText(LookIn, request.prompt);
+    if (request.showStatusText) {
+        AddStatusLine();
+    }
+    WatchSelection();
+    OpenAtInitialFolder();
+    if (!request.caption.isEmpty()) {
+        setWindowTitle(request.caption);
+    }
+    ScheduleValidation();
+}
+
+void FolderChooserDialog::accept() {
+    if (validationPending_) {
+        ValidateSelection();
+    }
+    if (selectionAllowed_) {
+        QFileDialog::accept();
+    }
+}
+
+void FolderChooserDialog::AddStatusLine() {
+    if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
+        statusLine_ = new QLabel(this);
+        statusLine_->setTextFormat(Qt::PlainText);
+        grid->addWidget(statusLine_, grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
+// The chooser opens in the folder with nothing selected in it, so that OK takes the folder
+// as it stands; a folder that does not exist leaves the chooser where it would start.
+void FolderChooserDialog::OpenAtInitialFolder() {
+    if (!request_.rootFolder.isEmpty()) {
+        setDirectory(request_.rootFolder);
+    }
+    if (!request_.initialFolder.isEmpty() && QFileInfo(request_.initialFolder).isDir()) {
+        setDirectory(QFileInfo(request_.initialFolder).absoluteFilePath());
+    }
+}
+
+// Qt tells of a change before its name line follows it, so the verdict waits for the
+// event loop; one verdict serves a burst of changes.
+void FolderChooserDialog::WatchSelection() {
+    connect(this, &QFileDialog::currentChanged, this, [this] { ScheduleValidation(); });
+    connect(this, &QFileDialog::directoryEntered, this, [this] { ScheduleValidation(); });
+    if (auto* nameLine = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        connect(nameLine, &QLineEdit::textChanged, this, [this] { ScheduleValidation(); });
+    }
+}
+
+void FolderChooserDialog::ScheduleValidation() {
+    if (validationPending_) {
+        return;
+    }
+    validationPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (validationPending_) {
+                ValidateSelection();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+// A folder outside the root is not offered to the verdict: the chooser refuses it.
+void FolderChooserDialog::ValidateSelection() {
+    validationPending_ = false;
+    const QString path = SelectedPath();
+    QString status;
+    selectionAllowed_ = (request_.rootFolder.isEmpty() || LiesWithin(path, request_.rootFolder)) &&
+                        request_.validateSelection(path, status);
+    if (statusLine_ != nullptr) {
+        statusLine_->setText(status);
+    }
+    if (auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Open)) {
+            ok->setEnabled(selectionAllowed_);
+        }
+    }
+}
+
+} // namespace
+
+std::optional<QString> RunFolderChooser(const FolderRequest& request) {
+    if (!request.rootFolder.isEmpty() && !QFileInfo(request.rootFolder).isDir()) {
+        return std::nullopt;
+    }
+    FolderChooserDialog dialog(request);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.SelectedPath();
+}
+
+// No title and no folder of its own: the dialog's default title and folder. Without
+// option flags the Open dialog takes a name that does not exist as well.
+std::optional<QString> RunFileChooser(const FileRequest& request) {
+    QFileDialog dialog(request.owner);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setNameFilters(request.nameFilters);
+    if (!request.initialName.isEmpty()) {
+        dialog.selectFile(request.initialName);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return QDir::toNativeSeparators(dialog.selectedFiles().value(0));
+}
+
+} // namespace glyphsmith::ui
