@@ -6,10 +6,10 @@ namespace glyphsmith::cli {
 
 namespace {
 
-const OptionSpec& FindSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
-    const auto found = std::find_if(specs.begin(), specs.end(),
-                                    [&](const OptionSpec& spec) { return spec.name == name; });
-    if (found == specs.end()) {
+const OptionSpec& FindOption(const std::vector<OptionSpec>& options, const std::string& name) {
+    const auto found = std::find_if(options.begin(), options.end(),
+                                    [&](const OptionSpec& option) { return option.name == name; });
+    if (found == options.end()) {
         throw UsageError("unknown option --" + name);
     }
     return *found;
@@ -17,7 +17,7 @@ const OptionSpec& FindSpec(const std::vector<OptionSpec>& specs, const std::stri
 
 } // namespace
 
-ParsedOptions::ParsedOptions(const std::vector<OptionSpec>& specs,
+ParsedOptions::ParsedOptions(const std::vector<OptionSpec>& options,
                              const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -27,8 +27,8 @@ ParsedOptions::ParsedOptions(const std::vector<OptionSpec>& specs,
         const std::size_t equals = arg.find('=');
         const std::string name =
             arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        const OptionSpec& spec = FindSpec(specs, name);
-        if (spec.valueName.empty()) {
+        const OptionSpec& option = FindOption(options, name);
+        if (option.valueName.empty()) {
             if (equals != std::string::npos) {
                 throw UsageError("--" + name + " takes no value");
             }
@@ -38,7 +38,7 @@ ParsedOptions::ParsedOptions(const std::vector<OptionSpec>& specs,
         } else if (i + 1 < args.size()) {
             values_[name] = args[++i];
         } else {
-            throw UsageError("--" + name + " needs a value (" + spec.valueName + ")");
+            throw UsageError("--" + name + " needs a value (" + option.valueName + ")");
         }
     }
 }

@@ -19,10 +19,10 @@ struct OptionSpec {
     std::string help;
 };
 
-// The options given to a sub-command, checked against its specs.
+// The options given to a sub-command, checked against the ones it accepts.
 class ParsedOptions {
   public:
-    ParsedOptions(const std::vector<OptionSpec>& specs, const std::vector<std::string>& args);
+    ParsedOptions(const std::vector<OptionSpec>& options, const std::vector<std::string>& args);
 
     bool Has(const std::string& name) const { return values_.count(name) != 0; }
     std::string Value(const std::string& name, const std::string& fallback) const;

@@ -13,15 +13,15 @@ std::string RightAligned3(int code) {
 }
 
 // The codes whose rows are written.
-SubfontRange WrittenRange(const HtfFileSpec& spec) {
-    return spec.discardBlanks ? RangeOfSubfont(spec.subfont) : SubfontRange{0, 255};
+SubfontRange WrittenRange(const HtfFileSpec& file) {
+    return file.discardBlanks ? RangeOfSubfont(file.subfont) : SubfontRange{0, 255};
 }
 
 } // namespace
 
-std::string HtfHeaderLine(const HtfFileSpec& spec) {
-    const SubfontRange range = WrittenRange(spec);
-    return spec.fontName + TwoDigits(spec.subfont) + " " + std::to_string(range.first) + " " +
+std::string HtfHeaderLine(const HtfFileSpec& file) {
+    const SubfontRange range = WrittenRange(file);
+    return file.fontName + TwoDigits(file.subfont) + " " + std::to_string(range.first) + " " +
            std::to_string(range.last) + "\n";
 }
 
@@ -32,12 +32,12 @@ std::string RowText(const CharacterReference& reference, int code) {
     return "'&#" + *reference + ";' '' " + RightAligned3(code);
 }
 
-void WriteHtfFile(std::ostream& out, const HtfFileSpec& spec, const CopyrightTemplate& copyright,
+void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTemplate& copyright,
                   const Clock& dateOfFile, const CodeSource& codes) {
-    const std::string header = HtfHeaderLine(spec);
+    const std::string header = HtfHeaderLine(file);
     out << header;
-    RowCompleter completer(copyright, DatedComment(spec.fontName, spec.subfont, dateOfFile()));
-    const SubfontRange range = WrittenRange(spec);
+    RowCompleter completer(copyright, DatedComment(file.fontName, file.subfont, dateOfFile()));
+    const SubfontRange range = WrittenRange(file);
     for (int code = 0; code < kCodesPerSubfont; ++code) {
         const bool written = code >= range.first && code <= range.last;
         const CharacterReference reference = codes(code, written);

@@ -26,14 +26,14 @@ struct HtfFileSpec {
 };
 
 // "gbksong27 90 172\n" with blanks discarded, "gbksong27 0 255\n" otherwise.
-std::string HtfHeaderLine(const HtfFileSpec& spec);
+std::string HtfHeaderLine(const HtfFileSpec& file);
 
 // The 17 characters of a row before its template line.
 std::string RowText(const CharacterReference& reference, int code);
 
 // Writes header, rows and trailer of one .htf file. The date of its dated comments is
 // taken from dateOfFile once, after the header.
-void WriteHtfFile(std::ostream& out, const HtfFileSpec& spec, const CopyrightTemplate& copyright,
+void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTemplate& copyright,
                   const Clock& dateOfFile, const CodeSource& codes);
 
 } // namespace glyphsmith

@@ -15,13 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CopyrightTemplate copyright = CopyrightTemplate::Parse(templateText);
     const int picked = size == 0 ? 1 : 1 + data[0] % kSubfontCount;
     for (int subfont : {1, picked, kSubfontCount}) {
-        const HtfFileSpec spec{"gbkfuzz", subfont, subfont % 2 == 0};
+        const HtfFileSpec file{"gbkfuzz", subfont, subfont % 2 == 0};
         InputShortage shortage("fuzz.sfd");
         std::ostringstream out;
         WriteHtfFile(
-            out, spec, copyright, [] { return kDate; },
+            out, file, copyright, [] { return kDate; },
             [&](int code, bool) { return definitions.Reference(subfont, code, shortage); });
-        fuzz::CheckHtfFile(out.str(), spec, copyright, kDate);
+        fuzz::CheckHtfFile(out.str(), file, copyright, kDate);
     }
     return 0;
 }

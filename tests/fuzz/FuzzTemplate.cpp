@@ -10,13 +10,13 @@ static constexpr CalendarDate kDate{2026, 12, 7};
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream text(std::string(reinterpret_cast<const char*>(data), size));
     const CopyrightTemplate copyright = CopyrightTemplate::Parse(text);
-    const HtfFileSpec spec{"gbkfuzz", 27, size % 2 == 0};
+    const HtfFileSpec file{"gbkfuzz", 27, size % 2 == 0};
     std::ostringstream out;
     WriteHtfFile(
-        out, spec, copyright, [] { return kDate; },
+        out, file, copyright, [] { return kDate; },
         [](int code, bool) {
             return code % 3 == 0 ? CharacterReference() : CharacterReference("x4E02");
         });
-    fuzz::CheckHtfFile(out.str(), spec, copyright, kDate);
+    fuzz::CheckHtfFile(out.str(), file, copyright, kDate);
     return 0;
 }

@@ -58,21 +58,21 @@ std::string WithoutLineEnd(const std::string& line) {
 
 } // namespace
 
-void CheckHtfFile(const std::string& text, const HtfFileSpec& spec,
+void CheckHtfFile(const std::string& text, const HtfFileSpec& file,
                   const CopyrightTemplate& copyright, CalendarDate date) {
     const std::vector<std::string> lines = SplitLines(text);
-    const std::string header = WithoutLineEnd(HtfHeaderLine(spec));
+    const std::string header = WithoutLineEnd(HtfHeaderLine(file));
     if (lines.size() < 2 || lines.front() != header || lines.back() != header) {
         Violation("header and trailer", lines.empty() ? text : lines.front());
     }
     int first = 0;
     int last = 0;
-    std::sscanf(header.c_str() + spec.fontName.size() + 2, "%d %d", &first, &last);
+    std::sscanf(header.c_str() + file.fontName.size() + 2, "%d %d", &first, &last);
     if (static_cast<int>(lines.size()) != last - first + 3) {
         Violation("row count outside the header's range", header);
     }
     const auto& templateLines = copyright.Lines();
-    const std::string dated = WithoutLineEnd(DatedComment(spec.fontName, spec.subfont, date));
+    const std::string dated = WithoutLineEnd(DatedComment(file.fontName, file.subfont, date));
     for (int code = first; code <= last; ++code) {
         const std::size_t index = static_cast<std::size_t>(code - first);
         std::string completion;

@@ -11,7 +11,7 @@ namespace glyphsmith::fuzz {
 // equal to the trailer, one row per code of the header's range in order, each row one of
 // the three 17-character forms followed by its template line, the dated comment or
 // nothing.
-void CheckHtfFile(const std::string& text, const HtfFileSpec& spec,
+void CheckHtfFile(const std::string& text, const HtfFileSpec& file,
                   const CopyrightTemplate& copyright, CalendarDate date);
 
 } // namespace glyphsmith::fuzz

@@ -17,11 +17,11 @@ CopyrightTemplate TemplateOf(const std::string& text) {
 }
 
 // Writes one file whose codes all carry the character U+4E00 + code.
-std::string WriteFile(const HtfFileSpec& spec, const std::string& copyright) {
+std::string WriteFile(const HtfFileSpec& file, const std::string& copyright) {
     std::ostringstream out;
     const CopyrightTemplate parsed = TemplateOf(copyright);
     WriteHtfFile(
-        out, spec, parsed, [] { return kDate; },
+        out, file, parsed, [] { return kDate; },
         [](int code, bool) {
             char buffer[8];
             std::snprintf(buffer, sizeof buffer, "x%04X", 0x4E00 + code);
