@@ -7,9 +7,21 @@ namespace glyphsmith {
 
 namespace {
 
-std::string RightAligned3(int code) {
-    std::string digits = std::to_string(code);
-    return std::string(digits.size() < 3 ? 3 - digits.size() : 0, ' ') + digits;
+// The code in decimal, right-aligned in three columns.
+void AppendCode(std::string& text, int code) {
+    const char digits[3] = {code >= 100 ? static_cast<char>('0' + code / 100) : ' ',
+                            code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ',
+                            static_cast<char>('0' + code % 10)};
+    text.append(digits, 3);
+}
+
+void AppendRowText(std::string& text, const CharacterReference& reference, int code) {
+    if (reference) {
+        text.append("'&#").append(*reference).append(";' '' ");
+    } else {
+        text.append("  ''       '' ");
+    }
+    AppendCode(text, code);
 }
 
 // The codes whose rows are written.
@@ -26,28 +38,29 @@ std::string HtfHeaderLine(const HtfFileSpec& file) {
 }
 
 std::string RowText(const CharacterReference& reference, int code) {
-    if (!reference) {
-        return "  ''       '' " + RightAligned3(code);
-    }
-    return "'&#" + *reference + ";' '' " + RightAligned3(code);
+    std::string text;
+    AppendRowText(text, reference, code);
+    return text;
 }
 
 void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTemplate& copyright,
                   const Clock& dateOfFile, const CodeSource& codes) {
+    // The whole file is formed in memory and written at once.
     const std::string header = HtfHeaderLine(file);
-    out << header;
+    std::string text = header;
+    text.reserve(kCodesPerSubfont * 64);
     RowCompleter completer(copyright, DatedComment(file.fontName, file.subfont, dateOfFile()));
     const SubfontRange range = WrittenRange(file);
     for (int code = 0; code < kCodesPerSubfont; ++code) {
         const bool written = code >= range.first && code <= range.last;
         const CharacterReference reference = codes(code, written);
         if (written) {
-            std::string row = RowText(reference, code);
-            completer.Complete(row);
-            out << row;
+            AppendRowText(text, reference, code);
+            completer.Complete(text);
         }
     }
-    out << header;
+    text.append(header);
+    out << text;
 }
 
 } // namespace glyphsmith
