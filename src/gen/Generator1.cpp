@@ -1,6 +1,7 @@
 #include "Generator1.h"
 
 #include "EnsureDirectory.h"
+#include "FamilyPaths.h"
 #include "Files.h"
 #include "HtfWriter.h"
 #include "InputShortage.h"
@@ -18,8 +19,8 @@ class FamilyGenerator {
   public:
     FamilyGenerator(const GenerationSettings& settings, const Clock& clock, RunLog& log,
                     const CopyrightTemplate& copyright, const std::string& family)
-        : settings_(settings), clock_(clock), log_(log), copyright_(copyright),
-          fontName_("gbk" + family), directory_(JoinPath(settings.htfDirectory, fontName_)) {}
+        : settings_(settings), clock_(clock), log_(log), copyright_(copyright), family_(family),
+          fontName_("gbk" + family), directory_(FamilyDirectory(settings.htfDirectory, family)) {}
 
     void Run(const SubfontDefinitions& definitions);
 
@@ -31,7 +32,8 @@ class FamilyGenerator {
     const Clock& clock_;
     RunLog& log_;
     const CopyrightTemplate& copyright_;
-    const std::string fontName_; // "gbk" and the family as typed: gbksong
+    const std::string family_;   // as typed: song
+    const std::string fontName_; // with its "gbk": gbksong
     const std::string directory_;
 };
 
@@ -54,10 +56,10 @@ void FamilyGenerator::NoteProblems(const SubfontDefinitions& definitions) {
 }
 
 void FamilyGenerator::GenerateSubfont(const SubfontDefinitions& definitions, int subfont) {
-    const std::string htfPath = JoinPath(directory_, fontName_ + TwoDigits(subfont) + ".htf");
+    const std::string htfPath = FamilyFile(settings_.htfDirectory, family_, subfont);
     std::ofstream htf = CreateOutputFile(htfPath);
     if (!htf) {
-        log_.Fail("Fail to create .htf file " + htfPath + "!" + std::string(SeriesSuffix(subfont)));
+        LogFileFailure(log_, "Fail to create .htf file", htfPath, subfont);
         return;
     }
     InputShortage shortage(settings_.sfdFile);
@@ -66,7 +68,7 @@ void FamilyGenerator::GenerateSubfont(const SubfontDefinitions& definitions, int
     };
     WriteHtfFile(htf, {fontName_, subfont, settings_.discardBlanks}, copyright_, clock_, codes);
     if (!CloseOutputFile(htf)) {
-        log_.Fail("Fail to write .htf file " + htfPath + "!" + std::string(SeriesSuffix(subfont)));
+        LogFileFailure(log_, "Fail to write .htf file", htfPath, subfont);
     }
     shortage.Report(log_, htfPath);
 }

@@ -68,15 +68,14 @@ void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont, const Cl
     const std::string encPath = FilePath(settings_.encDirectory, subfont, ".enc");
     std::ifstream encFile = OpenInputFile(encFiles_.PathOf(family_ + TwoDigits(subfont) + ".enc"));
     if (!encFile) {
-        log_.Fail("Failed to open .enc file " + encPath + "!" + std::string(SeriesSuffix(subfont)));
+        LogFileFailure(log_, "Failed to open .enc file", encPath, subfont);
         PassOver(table);
         return;
     }
     const std::string htfPath = FilePath(settings_.htfDirectory, subfont, ".htf");
     std::ofstream htf = CreateOutputFile(htfPath);
     if (!htf) {
-        log_.Fail("Failed to create .htf file " + htfPath + "!" +
-                  std::string(SeriesSuffix(subfont)));
+        LogFileFailure(log_, "Failed to create .htf file", htfPath, subfont);
         PassOver(table);
         return;
     }
@@ -85,8 +84,7 @@ void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont, const Cl
     WriteHtfFile(htf, {family_, subfont, settings_.discardBlanks}, copyright_, dateOfFamily,
                  EncodedSubfont(encFile, table, encShortage, tableShortage));
     if (!CloseOutputFile(htf)) {
-        log_.Fail("Failed to write .htf file " + htfPath + "!" +
-                  std::string(SeriesSuffix(subfont)));
+        LogFileFailure(log_, "Failed to write .htf file", htfPath, subfont);
     }
     encShortage.Report(log_, htfPath);
     tableShortage.Report(log_, htfPath);

@@ -26,4 +26,8 @@ std::string_view SeriesSuffix(int subfont) {
     return subfont < kSubfontCount ? "Go to the next file!\n" : "\n";
 }
 
+void LogFileFailure(RunLog& log, std::string_view failure, const std::string& path, int subfont) {
+    log.Fail(std::string(failure) + " " + path + "!" + std::string(SeriesSuffix(subfont)));
+}
+
 } // namespace glyphsmith

@@ -33,4 +33,7 @@ class RunLog {
 // The end of a failure line in a series of subfonts: the walk goes on after 1 to 93.
 std::string_view SeriesSuffix(int subfont);
 
+// Logs "<failure> <path>!" with the series suffix, so that the walk goes on.
+void LogFileFailure(RunLog& log, std::string_view failure, const std::string& path, int subfont);
+
 } // namespace glyphsmith

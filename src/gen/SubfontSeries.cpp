@@ -6,10 +6,6 @@
 
 namespace glyphsmith {
 
-void LogFileFailure(RunLog& log, std::string_view failure, const std::string& path, int subfont) {
-    log.Fail(std::string(failure) + " " + path + "!" + std::string(SeriesSuffix(subfont)));
-}
-
 RunOutcome RunSubfontSeries(RunUi& ui, const std::string& familyDirectory, const SeriesTexts& texts,
                             const SubfontStep& step) {
     std::optional<RunLog> log = OpenRunLog(ui);

@@ -19,9 +19,6 @@ struct SeriesTexts {
 // Writes the files of one subfont number; a failure goes to the log.
 using SubfontStep = std::function<void(RunLog& log, int subfont)>;
 
-// Logs "<failure> <path>!" with the series suffix, so that the walk goes on.
-void LogFileFailure(RunLog& log, std::string_view failure, const std::string& path, int subfont);
-
 // The frame of the cloning and alias runs: opens the run log, makes the family's
 // directory (or stops with its warning), then under the wait cursor takes every subfont
 // 1 to 94 and closes with the run's message.
