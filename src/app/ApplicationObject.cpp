@@ -1,5 +1,6 @@
 #include "ApplicationObject.h"
 
+#include "IconResource.h"
 #include "MainDialog.h"
 #include "Resources.h"
 #include "SettingsStore.h"
@@ -10,8 +11,8 @@ namespace glyphsmith {
 
 bool ApplicationObject::InitInstance() {
     QCoreApplication::setOrganizationName(QString::fromUtf8(kOrganisation));
-    QCoreApplication::setApplicationName(ProgramBaseName());
-    QApplication::setWindowIcon(res::IconResource(res::kApplicationIconId));
+    QCoreApplication::setApplicationName(QString::fromStdString(ProgramBaseName()));
+    QApplication::setWindowIcon(ui::IconResource(res::kApplicationIconId));
     MainDialog dialog;
     dialog.DoModal();
     return false;

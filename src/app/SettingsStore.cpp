@@ -1,40 +1,8 @@
 #include "SettingsStore.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
-
 namespace glyphsmith {
 
-namespace {
-
-QString Key(const char* section, const char* name) {
-    return QString::fromUtf8(section) + QLatin1Char('/') + QString::fromUtf8(name);
-}
-
-} // namespace
-
-QString ProgramBaseName() {
-    if (QCoreApplication::instance() != nullptr) {
-        return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    }
-    return QCoreApplication::applicationName();
-}
-
-SettingsStore::SettingsStore() : settings_(QString::fromUtf8(kOrganisation), ProgramBaseName()) {}
-
-std::string SettingsStore::ReadString(const char* section, const char* name,
-                                      const char* fallback) const {
-    const QString key = Key(section, name);
-    if (!settings_.contains(key)) {
-        return fallback;
-    }
-    return settings_.value(key).toString().toStdString();
-}
-
-void SettingsStore::WriteString(const char* section, const char* name, const std::string& text) {
-    settings_.setValue(Key(section, name), QString::fromStdString(text));
-    settings_.sync();
-}
+SettingsStore::SettingsStore() : application_(ProgramBaseName()) {}
 
 GenerationSettings LoadGenerationSettings(const SettingsStore& store) {
     GenerationSettings settings;

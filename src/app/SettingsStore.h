@@ -2,7 +2,6 @@
 
 #include "GenerationSettings.h"
 
-#include <QSettings>
 #include <string>
 
 namespace glyphsmith {
@@ -20,21 +19,22 @@ inline constexpr const char* kFontListValue = "Htf Fonts List";
 
 // The per-user store of string values: the registry key Software\Ostrelan\<program> on
 // Windows, the platform's settings file elsewhere. An absent value gives the default; a
-// stored empty value stays empty.
+// stored empty value stays empty. Texts are UTF-8.
 class SettingsStore {
   public:
     // The organisation is "Ostrelan" and the application the program file's base name.
     SettingsStore();
 
     std::string ReadString(const char* section, const char* name, const char* fallback) const;
+    // A failed write goes unnoticed, as nothing could be done about it.
     void WriteString(const char* section, const char* name, const std::string& text);
 
   private:
-    mutable QSettings settings_;
+    std::string application_;
 };
 
 // The program file's name without its extension: the store's application name.
-QString ProgramBaseName();
+std::string ProgramBaseName();
 
 // The record as the main window starts with it: the stored paths, fixed options.
 GenerationSettings LoadGenerationSettings(const SettingsStore& store);

@@ -2,7 +2,6 @@
 
 #include "Credits.h"
 #include "DialogCodes.h"
-#include "Resources.h"
 
 namespace glyphsmith::res {
 
@@ -27,7 +26,7 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const ui::DialogTemplate kAboutDialogTemplate{
-    100, "About Glyphsmith for TeX4ht", 202, 52, "Verdana", 8, kControls, IconResource,
+    100, "About Glyphsmith for TeX4ht", 202, 52, "Verdana", 8, kControls,
 };
 
 } // namespace glyphsmith::res

@@ -1,6 +1,5 @@
 #include "Resources.h"
 
-#include <QFile>
 #include <array>
 #include <utility>
 
@@ -22,18 +21,6 @@ std::string_view StringResource(int id) {
         }
     }
     return {};
-}
-
-// The images are ":/icons/icon<id>-<size>.xpm" in the program's Qt resources.
-QIcon IconResource(int id) {
-    QIcon icon;
-    for (const int size : {32, 16}) {
-        const QString path = QStringLiteral(":/icons/icon%1-%2.xpm").arg(id).arg(size);
-        if (QFile::exists(path)) {
-            icon.addFile(path, QSize(size, size));
-        }
-    }
-    return icon;
 }
 
 } // namespace glyphsmith::res

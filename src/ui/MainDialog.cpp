@@ -9,6 +9,7 @@
 #include "FileOpenChooser.h"
 #include "FolderPicker.h"
 #include "FontListDialog.h"
+#include "IconResource.h"
 #include "Generator1.h"
 #include "Generator2.h"
 #include "MainDialogTemplate.h"
@@ -44,7 +45,7 @@ struct MainDialog::PathField {
 
 MainDialog::MainDialog(QWidget* parent)
     : Dialog(kMainDialogTemplate, parent), settings_(LoadGenerationSettings(SettingsStore())),
-      appIcon_(IconResource(kApplicationIconId)) {}
+      appIcon_(ui::IconResource(kApplicationIconId)) {}
 
 bool MainDialog::OnInitDialog() {
     Dialog::OnInitDialog();

@@ -2,6 +2,7 @@
 
 #include "AboutDialogTemplate.h"
 #include "FakeLinkOpener.h"
+#include "IconResource.h"
 #include "MainDialog.h"
 #include "MainDialogTemplate.h"
 #include "Resources.h"
@@ -64,7 +65,7 @@ class AboutDialogTest : public test::UiTestCase {
         QVERIFY(qobject_cast<QPushButton*>(focused)->isDefault());
         const QLabel* icon = about.findChildren<QLabel*>().first();
         QCOMPARE(icon->pixmap().size(), QSize(32, 32));
-        QCOMPARE(icon->pixmap().toImage(), IconResource(kApplicationIconId).pixmap(32).toImage());
+        QCOMPARE(icon->pixmap().toImage(), ui::IconResource(kApplicationIconId).pixmap(32).toImage());
         QVERIFY(opener.desktopOpens.empty());
     }
 

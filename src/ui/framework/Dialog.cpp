@@ -2,6 +2,7 @@
 
 #include "EditBox.h"
 #include "GroupBox.h"
+#include "IconResource.h"
 #include "ModalSeam.h"
 #include "Utf8.h"
 
@@ -36,19 +37,26 @@ QLabel* CreateLabel(const ControlTemplate& control, QWidget* parent) {
     label->setTextFormat(Qt::PlainText);
     const Qt::Alignment vertical =
         (control.style & kVerticalCenter) ? Qt::AlignVCenter : Qt::AlignTop;
-    label->setAlignment(Qt::AlignLeft | vertical);
+    Qt::Alignment horizontal = Qt::AlignLeft;
+    if (control.style & kCenter) {
+        horizontal = Qt::AlignHCenter;
+    } else if (control.style & kRight) {
+        horizontal = Qt::AlignRight;
+    }
+    label->setAlignment(horizontal | vertical);
     return label;
 }
 
 // The dialog manager draws an icon at the system's icon size from the control's top left.
-QLabel* CreateIcon(const ControlTemplate& control, IconSource icons, QWidget* parent) {
+QLabel* CreateIcon(const ControlTemplate& control, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const std::string_view number = control.text;
     int id = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), id);
-    if (icons != nullptr && error == std::errc() && end == number.data() + number.size()) {
-        label->setPixmap(icons(id).pixmap(label->style()->pixelMetric(QStyle::PM_LargeIconSize)));
+    if (error == std::errc() && end == number.data() + number.size()) {
+        label->setPixmap(
+            IconResource(id).pixmap(label->style()->pixelMetric(QStyle::PM_LargeIconSize)));
     }
     return label;
 }
@@ -101,7 +109,7 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
 
 void Dialog::CreateControls(const DialogTemplate& dialogTemplate) {
     for (const ControlTemplate& control : dialogTemplate.controls) {
-        QWidget* widget = CreateControl(control, dialogTemplate.icons);
+        QWidget* widget = CreateControl(control);
         widget->setFont(dialogFont_);
         widget->setGeometry(units_.Map(control.rect));
         if (control.id != -1) {
@@ -115,7 +123,7 @@ void Dialog::CreateControls(const DialogTemplate& dialogTemplate) {
     }
 }
 
-QWidget* Dialog::CreateControl(const ControlTemplate& control, IconSource icons) {
+QWidget* Dialog::CreateControl(const ControlTemplate& control) {
     switch (control.kind) {
     case ControlKind::GroupBox:
         return new GroupBox(QString::fromUtf8(control.text), this);
@@ -128,7 +136,7 @@ QWidget* Dialog::CreateControl(const ControlTemplate& control, IconSource icons)
     case ControlKind::CheckBox:
         return CreateCheckBox(control, this);
     case ControlKind::Icon:
-        return CreateIcon(control, icons, this);
+        return CreateIcon(control, this);
     }
     throw std::logic_error("dialog template: unknown control kind");
 }

@@ -67,7 +67,7 @@ class Dialog : public QDialog {
 
   private:
     void CreateControls(const DialogTemplate& dialogTemplate);
-    QWidget* CreateControl(const ControlTemplate& control, IconSource icons);
+    QWidget* CreateControl(const ControlTemplate& control);
     void OnCommand(int id);
     void PressEnter();
     void FocusFirstTabStop();

@@ -2,8 +2,6 @@
 
 #include <span>
 
-class QIcon;
-
 namespace glyphsmith::ui {
 
 enum class ControlKind { GroupBox, Label, Edit, PushButton, CheckBox, Icon };
@@ -14,6 +12,8 @@ enum ControlStyle : unsigned {
     kReadOnly = 1u << 0,       // an edit box that cannot be typed into
     kVerticalCenter = 1u << 1, // a label centred vertically in its rectangle
     kDefaultButton = 1u << 2,  // the push button that Enter presses
+    kCenter = 1u << 3,         // a label centred horizontally in its rectangle
+    kRight = 1u << 4,          // a label aligned to the right of its rectangle
 };
 
 // x, y, width and height in dialog units.
@@ -35,9 +35,6 @@ struct ControlTemplate {
     unsigned style = kPlain;
 };
 
-// The images of an icon resource by its number; a null icon for a number it lacks.
-using IconSource = QIcon (*)(int id);
-
 // A dialog as data. Controls are created in this order, which is also the tab order, so a
 // group box comes before the controls it frames and is drawn beneath them.
 struct DialogTemplate {
@@ -48,7 +45,9 @@ struct DialogTemplate {
     const char* fontFace;
     int pointSize;
     std::span<const ControlTemplate> controls;
-    IconSource icons = nullptr; // needed only by templates with icon controls
+    // A window of its own on the task bar, even while another window of the program owns
+    // it; Qt's top-level windows have one anyway.
+    bool appWindow = false;
 };
 
 } // namespace glyphsmith::ui
