@@ -1,18 +1,12 @@
 #include "ApplicationObject.h"
 
-#include "IconResource.h"
 #include "MainDialog.h"
-#include "Resources.h"
-#include "SettingsStore.h"
-
-#include <QApplication>
 
 namespace glyphsmith {
 
+// The settings store is named by the organisation it is made with; the main window loads
+// the settings as it is made.
 bool ApplicationObject::InitInstance() {
-    QCoreApplication::setOrganizationName(QString::fromUtf8(kOrganisation));
-    QCoreApplication::setApplicationName(QString::fromStdString(ProgramBaseName()));
-    QApplication::setWindowIcon(ui::IconResource(res::kApplicationIconId));
     MainDialog dialog;
     dialog.DoModal();
     return false;

@@ -1,8 +1,10 @@
 #include "SettingsStore.h"
 
+#include "Platform.h"
+
 namespace glyphsmith {
 
-SettingsStore::SettingsStore() : application_(ProgramBaseName()) {}
+SettingsStore::SettingsStore() : application_(ui::ProgramName()) {}
 
 GenerationSettings LoadGenerationSettings(const SettingsStore& store) {
     GenerationSettings settings;

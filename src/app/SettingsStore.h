@@ -22,7 +22,8 @@ inline constexpr const char* kFontListValue = "Htf Fonts List";
 // stored empty value stays empty. Texts are UTF-8.
 class SettingsStore {
   public:
-    // The organisation is "Ostrelan" and the application the program file's base name.
+    // The organisation is "Ostrelan" and the application the program file's name without
+    // its extension.
     SettingsStore();
 
     std::string ReadString(const char* section, const char* name, const char* fallback) const;
@@ -32,9 +33,6 @@ class SettingsStore {
   private:
     std::string application_;
 };
-
-// The program file's name without its extension: the store's application name.
-std::string ProgramBaseName();
 
 // The record as the main window starts with it: the stored paths, fixed options.
 GenerationSettings LoadGenerationSettings(const SettingsStore& store);

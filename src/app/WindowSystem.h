@@ -1,12 +1,17 @@
 #pragma once
 
-#include <QApplication>
 #include <memory>
 
 namespace glyphsmith {
 
-// Starts Qt's window system. Where it cannot start, for want of a display, the program
+// The window system of the program's side, from its start to the program's end.
+class WindowSystem {
+  public:
+    virtual ~WindowSystem() = default;
+};
+
+// Starts the window system. Where it cannot start, for want of a display, the program
 // says how to run it and ends with status 1 instead of aborting.
-std::unique_ptr<QApplication> StartWindowSystem(int& argc, char** argv);
+std::unique_ptr<WindowSystem> StartWindowSystem(int& argc, char** argv);
 
 } // namespace glyphsmith

@@ -23,14 +23,14 @@ void SetUpLink(HyperLink& link, const char* address, ColorRef hover) {
 
 } // namespace
 
-AboutDialog::AboutDialog(QWidget* parent, LinkOpener& opener)
+AboutDialog::AboutDialog(Dialog* parent, LinkOpener& opener)
     : Dialog(kAboutDialogTemplate, parent), programLink_(opener), firstDeveloperLink_(opener),
       secondDeveloperLink_(opener), makerLink_(opener) {}
 
 HyperLink* AboutDialog::LinkOn(int labelId) {
     for (HyperLink* link :
          {&programLink_, &firstDeveloperLink_, &secondDeveloperLink_, &makerLink_}) {
-        if (link->Window() != nullptr && link->Window() == GetDlgItem(labelId)) {
+        if (link->Window() && link->Window() == GetDlgItem(labelId)) {
             return link;
         }
     }

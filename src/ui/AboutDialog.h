@@ -9,7 +9,7 @@ namespace glyphsmith {
 // copyright notice and the two developers as links to their addresses.
 class AboutDialog : public ui::Dialog {
   public:
-    explicit AboutDialog(QWidget* parent = nullptr, LinkOpener& opener = DesktopLinkOpener());
+    explicit AboutDialog(Dialog* parent = nullptr, LinkOpener& opener = DesktopLinkOpener());
 
     // The link on one of the template's labels; null for any other control.
     HyperLink* LinkOn(int labelId);

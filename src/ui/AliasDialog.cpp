@@ -4,7 +4,7 @@
 
 namespace glyphsmith {
 
-AliasDialog::AliasDialog(QWidget* parent) : Dialog(res::kAliasDialogTemplate, parent) {}
+AliasDialog::AliasDialog(Dialog* parent) : Dialog(res::kAliasDialogTemplate, parent) {}
 
 void AliasDialog::DoDataExchange(ui::DataExchange& dx) {
     Dialog::DoDataExchange(dx);

@@ -10,7 +10,7 @@ namespace glyphsmith {
 // both without their "gbk", taken as typed. Nothing of it is remembered between runs.
 class AliasDialog : public ui::Dialog {
   public:
-    explicit AliasDialog(QWidget* parent = nullptr);
+    explicit AliasDialog(Dialog* parent = nullptr);
 
     std::string targetFont = "song";
     std::string aliasFont;

@@ -4,7 +4,7 @@
 
 namespace glyphsmith {
 
-CloneDialog::CloneDialog(QWidget* parent) : Dialog(res::kCloneDialogTemplate, parent) {}
+CloneDialog::CloneDialog(Dialog* parent) : Dialog(res::kCloneDialogTemplate, parent) {}
 
 void CloneDialog::DoDataExchange(ui::DataExchange& dx) {
     Dialog::DoDataExchange(dx);

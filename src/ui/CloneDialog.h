@@ -10,7 +10,7 @@ namespace glyphsmith {
 // their "gbk", taken as typed. Nothing of it is remembered between runs.
 class CloneDialog : public ui::Dialog {
   public:
-    explicit CloneDialog(QWidget* parent = nullptr);
+    explicit CloneDialog(Dialog* parent = nullptr);
 
     std::string clonedFrom = "song";
     std::string clonedTo;

@@ -1,38 +1,32 @@
 #include "FolderPicker.h"
 
 #include "ModalSeam.h"
-#include "Utf8.h"
 
 namespace glyphsmith {
 
 namespace {
 
 constexpr const char* kDefaultPrompt = "Open";
-constexpr int kFolderImageIndex = 0;
 
 } // namespace
 
-bool FolderPicker::Browse(QWidget* owner) {
+bool FolderPicker::Browse(ui::Dialog* owner) {
     TrimInitialFolder();
     ui::FolderRequest request;
     request.owner = owner;
-    request.prompt = ui::FromUtf8(prompt.empty() ? kDefaultPrompt : prompt);
-    request.caption = ui::FromUtf8(caption);
-    request.rootFolder = ui::FromUtf8(rootFolder);
-    request.initialFolder = ui::FromUtf8(initialFolder);
+    request.prompt = prompt.empty() ? kDefaultPrompt : prompt;
+    request.caption = caption;
+    request.rootFolder = rootFolder;
+    request.initialFolder = initialFolder;
     request.showStatusText = showStatusText;
-    request.validateSelection = [this](const QString& path, QString& statusText) {
-        std::string status;
-        const bool acceptable = ValidateSelection(path.toStdString(), status);
-        statusText = ui::FromUtf8(status);
-        return acceptable;
+    request.validateSelection = [this](const std::string& path, std::string& statusText) {
+        return ValidateSelection(path, statusText);
     };
-    const std::optional<QString> chosen = ui::CurrentModalSeam().ChooseFolder(request);
-    if (!chosen || chosen->isEmpty()) {
+    const std::optional<std::string> chosen = ui::CurrentModalSeam().ChooseFolder(request);
+    if (!chosen || chosen->empty()) {
         return false;
     }
-    imageIndex = kFolderImageIndex;
-    selectedPath = chosen->toStdString();
+    selectedPath = *chosen;
     return true;
 }
 

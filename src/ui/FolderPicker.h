@@ -2,7 +2,9 @@
 
 #include <string>
 
-class QWidget;
+namespace glyphsmith::ui {
+class Dialog;
+}
 
 namespace glyphsmith {
 
@@ -18,7 +20,7 @@ class FolderPicker {
     // Trims initialFolder, then lets the user choose over owner (may be null). True when a
     // folder on disk was confirmed: it stands in selectedPath. False on Cancel, on a choice
     // that is no folder on disk, and when the chooser could not start.
-    bool Browse(QWidget* owner);
+    bool Browse(ui::Dialog* owner);
 
     // Asked at every change of the selection, with its path (empty when it has none) and
     // an empty status text to fill in; the answer enables the OK button. Every folder is
@@ -35,7 +37,7 @@ class FolderPicker {
     std::string initialFolder;
     // Shown above the folders; "Open" when empty.
     std::string prompt;
-    // Qt keeps no system image list: every confirmed folder has the one index 0.
+    // The choosers report no system image index: 0 for every confirmed folder.
     int imageIndex = 0;
     bool showStatusText = false;
 

@@ -13,7 +13,7 @@ constexpr int kFontListLimit = 256;
 
 } // namespace
 
-FontListDialog::FontListDialog(QWidget* parent)
+FontListDialog::FontListDialog(Dialog* parent)
     : Dialog(res::kFontListDialogTemplate, parent),
       fontList(SettingsStore().ReadString(kSettingsSection, kFontListValue, kDefaultFontList)) {}
 

@@ -12,7 +12,7 @@ namespace glyphsmith {
 class FontListDialog : public ui::Dialog {
   public:
     // Reads the list from the settings store, anew for every prompt.
-    explicit FontListDialog(QWidget* parent = nullptr);
+    explicit FontListDialog(Dialog* parent = nullptr);
 
     std::string fontList;
 

@@ -1,26 +1,17 @@
 #pragma once
 
+#include "ColorRef.h"
+#include "Geometry.h"
 #include "LinkOpener.h"
 #include "SubclassedControl.h"
 
-#include <QColor>
-#include <QCursor>
-#include <QFont>
-#include <QRect>
-#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace glyphsmith {
 
-// A colour as the Windows GDI keeps it: 0x00BBGGRR.
-using ColorRef = std::uint32_t;
-
-constexpr ColorRef Rgb(unsigned red, unsigned green, unsigned blue) {
-    return red | green << 8 | blue << 16;
-}
-
-QColor ToQColor(ColorRef color);
+using ui::ColorRef;
+using ui::Rgb;
 
 // As the hover colour of SetLinkColors: the system's highlight colour at that moment.
 inline constexpr ColorRef kHighlightColor = 0xFFFFFFFF;
@@ -31,7 +22,7 @@ inline constexpr ColorRef kHighlightColor = 0xFFFFFFFF;
 // that opened shows in its visited colour until a later click fails.
 //
 // The setters work before attachment too, storing their value only.
-class HyperLink : public ui::StaticControl {
+class HyperLink : public ui::SubclassedControl {
   public:
     explicit HyperLink(LinkOpener& opener = DesktopLinkOpener());
 
@@ -41,7 +32,7 @@ class HyperLink : public ui::StaticControl {
     void SetLinkColors(ColorRef normal, ColorRef visited, ColorRef hover);
     void MarkVisited(bool visited);
     // None leaves the pointer as the label has it.
-    void SetPointerCursor(std::optional<QCursor> cursor);
+    void SetPointerCursor(std::optional<ui::Cursor> cursor);
     // Rebuilds the link font; the label keeps its size.
     void ShowUnderline(bool underline);
 
@@ -50,18 +41,18 @@ class HyperLink : public ui::StaticControl {
     // The colour the text is drawn in now: hover over visited over normal.
     ColorRef TextColor() const;
 
+    void OnPointerMove(ui::Point position) override;
+    void OnPointerLeave() override;
+    void OnClicked() override;
+    std::optional<ColorRef> CtlColor() const override { return TextColor(); }
+
   protected:
     void PreSubclassWindow() override;
-    bool WindowEvent(QEvent* event) override;
 
   private:
-    void BuildLinkFont();
     void FitToText();
     void LoadLinkCursor();
-    void ApplyPointerCursor();
-    void ApplyTextColor();
     void SetPointerInside(bool inside);
-    void OnClicked();
     void ShowOpenError(int code);
 
     LinkOpener& opener_;
@@ -72,13 +63,13 @@ class HyperLink : public ui::StaticControl {
     bool visited_ = false;
     bool underline_ = true;
     std::string target_;
-    QFont linkFont_;
-    std::optional<QCursor> pointerCursor_;
+    std::optional<ui::Cursor> pointerCursor_;
 };
 
-// A label's rectangle fitted to the size of its text. Vertically centred labels keep their
-// centre, others their top; horizontally centred ones keep their centre, right-aligned ones
-// their right edge, others their left edge. Halves of odd differences are truncated.
-QRect FitRectToText(const QRect& rect, const QSize& text, Qt::Alignment alignment);
+// A label's rectangle fitted to the size of its text, by the label's alignment style:
+// vertically centred labels keep their centre, others their top; centred ones keep their
+// centre, right-aligned ones their right edge, others their left edge. Halves of odd
+// differences are truncated.
+ui::Rect FitRectToText(const ui::Rect& rect, ui::Size text, unsigned style);
 
 } // namespace glyphsmith

@@ -9,7 +9,6 @@
 #include "FileOpenChooser.h"
 #include "FolderPicker.h"
 #include "FontListDialog.h"
-#include "IconResource.h"
 #include "Generator1.h"
 #include "Generator2.h"
 #include "MainDialogTemplate.h"
@@ -43,9 +42,8 @@ struct MainDialog::PathField {
     const char* samePathMessage;
 };
 
-MainDialog::MainDialog(QWidget* parent)
-    : Dialog(kMainDialogTemplate, parent), settings_(LoadGenerationSettings(SettingsStore())),
-      appIcon_(ui::IconResource(kApplicationIconId)) {}
+MainDialog::MainDialog(Dialog* parent)
+    : Dialog(kMainDialogTemplate, parent), settings_(LoadGenerationSettings(SettingsStore())) {}
 
 bool MainDialog::OnInitDialog() {
     Dialog::OnInitDialog();
@@ -56,7 +54,7 @@ bool MainDialog::OnInitDialog() {
             menu->AppendItem(kAboutCommand, about);
         }
     }
-    setWindowIcon(appIcon_);
+    SetIcon(kApplicationIconId);
     return true;
 }
 

@@ -3,8 +3,6 @@
 #include "Dialog.h"
 #include "GenerationSettings.h"
 
-#include <QIcon>
-
 namespace glyphsmith {
 
 // The program's window, on template 102: it holds the settings record, shows it in its
@@ -15,7 +13,7 @@ class MainDialog : public ui::Dialog {
     static constexpr unsigned kAboutCommand = 0x0010;
 
     // Loads the stored paths; the options start with their fixed values.
-    explicit MainDialog(QWidget* parent = nullptr);
+    explicit MainDialog(Dialog* parent = nullptr);
 
     const GenerationSettings& Settings() const { return settings_; }
 
@@ -48,7 +46,6 @@ class MainDialog : public ui::Dialog {
     void TakePickedPath(const PathField& field, const std::string& picked);
 
     GenerationSettings settings_;
-    QIcon appIcon_;
 };
 
 } // namespace glyphsmith

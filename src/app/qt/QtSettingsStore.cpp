@@ -1,8 +1,6 @@
 // The store in QSettings' native format: ~/.config/Ostrelan/<program>.conf on Linux.
 #include "SettingsStore.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QSettings>
 
 namespace glyphsmith {
@@ -18,13 +16,6 @@ QSettings Settings(const std::string& application) {
 }
 
 } // namespace
-
-std::string ProgramBaseName() {
-    if (QCoreApplication::instance() != nullptr) {
-        return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
-    }
-    return QCoreApplication::applicationName().toStdString();
-}
 
 std::string SettingsStore::ReadString(const char* section, const char* name,
                                       const char* fallback) const {

@@ -1,39 +1,40 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <functional>
-
-class QWidget;
+#include <string>
 
 namespace glyphsmith::ui {
 
-// What a folder chooser shows. Paths are written with the platform's separators.
+class Dialog;
+
+// What a folder chooser shows. Texts are UTF-8; paths are written with the platform's
+// separators.
 struct FolderRequest {
-    QWidget* owner = nullptr;
+    Dialog* owner = nullptr;
     // Shown above the folders.
-    QString prompt;
+    std::string prompt;
     // The window's caption when not empty.
-    QString caption;
+    std::string caption;
     // Nothing outside this folder can be chosen; empty: the whole file system.
-    QString rootFolder;
+    std::string rootFolder;
     // The folder selected when the chooser opens; empty: none.
-    QString initialFolder;
+    std::string initialFolder;
     bool showStatusText = false;
     // Asked at every change of the selection, with its path (empty when it has none)
     // and an empty status text to fill in; the answer enables the OK button.
-    std::function<bool(const QString& path, QString& statusText)> validateSelection =
-        [](const QString&, QString&) { return true; };
+    std::function<bool(const std::string& path, std::string& statusText)> validateSelection =
+        [](const std::string&, std::string&) { return true; };
 };
 
 // What an Open dialog for one file shows.
 struct FileRequest {
-    QWidget* owner = nullptr;
+    Dialog* owner = nullptr;
     // Appended to a typed name that has none; empty: nothing appended.
-    QString defaultExtension;
-    QString initialName;
-    // In Qt's notation: "Label (*.ext *.other)".
-    QStringList nameFilters;
+    std::string defaultExtension;
+    std::string initialName;
+    // Pairs of a label and its patterns, in the dialog framework's notation:
+    // "Text Files (*.txt)|*.txt|All Files (*.*)|*.*||".
+    std::string filter;
 };
 
 } // namespace glyphsmith::ui

@@ -1,23 +1,14 @@
 #include "DataExchange.h"
 
 #include "Dialog.h"
-#include "EditBox.h"
 #include "SubclassedControl.h"
+#include "TextLength.h"
 
-#include <QCheckBox>
 #include <stdexcept>
 
 namespace glyphsmith::ui {
 
 namespace {
-
-template <class Control> Control& ControlOfKind(Dialog& dialog, int id, const char* kind) {
-    auto* control = dynamic_cast<Control*>(dialog.GetDlgItem(id));
-    if (control == nullptr) {
-        throw std::logic_error("data exchange: control " + std::to_string(id) + " is not " + kind);
-    }
-    return *control;
-}
 
 std::string LengthLimitText(int maxChars) {
     return "At most " + std::to_string(maxChars) + " characters may be entered in this box.";
@@ -25,34 +16,24 @@ std::string LengthLimitText(int maxChars) {
 
 } // namespace
 
-EditBox& DataExchange::PrepareEdit(int id) {
-    EditBox& edit = ControlOfKind<EditBox>(dialog_, id, "an edit box");
-    lastControl_ = &edit;
-    lastEdit_ = &edit;
-    return edit;
-}
-
-QCheckBox& DataExchange::PrepareCheck(int id) {
-    QCheckBox& check = ControlOfKind<QCheckBox>(dialog_, id, "a check box");
-    lastControl_ = &check;
-    lastEdit_ = nullptr;
-    return check;
-}
-
-QWidget& DataExchange::PrepareControl(int id) {
-    QWidget& control = ControlOfKind<QWidget>(dialog_, id, "a control");
-    lastControl_ = &control;
-    lastEdit_ = nullptr;
+Control DataExchange::PrepareControl(int id, ControlKind kind) {
+    const Control control = dialog_.GetDlgItem(id);
+    if (!control || control.Kind() != kind) {
+        throw std::logic_error("data exchange: control " + std::to_string(id) +
+                               " is missing or of another kind");
+    }
+    lastControl_ = control;
+    lastEdit_ = kind == ControlKind::Edit ? control : Control();
     return control;
 }
 
 void DataExchange::Fail() {
     failed_ = true;
-    if (lastControl_ != nullptr) {
-        lastControl_->setFocus();
+    if (lastControl_) {
+        lastControl_.Focus();
     }
-    if (lastEdit_ != nullptr) {
-        lastEdit_->selectAll();
+    if (lastEdit_) {
+        lastEdit_.SelectAll();
     }
 }
 
@@ -60,11 +41,11 @@ void DDX_Text(DataExchange& dx, int id, std::string& value) {
     if (dx.Failed()) {
         return;
     }
-    EditBox& edit = dx.PrepareEdit(id);
+    Control edit = dx.PrepareControl(id, ControlKind::Edit);
     if (dx.SaveAndValidate()) {
-        value = edit.text().toStdString();
+        value = edit.Text();
     } else {
-        edit.SetText(QString::fromStdString(value));
+        edit.SetText(value);
     }
 }
 
@@ -72,26 +53,25 @@ void DDX_Check(DataExchange& dx, int id, bool& value) {
     if (dx.Failed()) {
         return;
     }
-    QCheckBox& check = dx.PrepareCheck(id);
+    Control check = dx.PrepareControl(id, ControlKind::CheckBox);
     if (dx.SaveAndValidate()) {
-        value = check.isChecked();
+        value = check.Checked();
     } else {
-        check.setChecked(value);
+        check.SetChecked(value);
     }
 }
 
-// Characters are counted as the edit box counts them, so that whatever fits the box passes.
 void DDV_MaxChars(DataExchange& dx, const std::string& value, int maxChars) {
     if (dx.Failed()) {
         return;
     }
     if (dx.SaveAndValidate()) {
-        if (QString::fromStdString(value).size() > maxChars) {
+        if (EditLength(value) > static_cast<std::size_t>(maxChars)) {
             dx.DialogWindow().MessageBox(LengthLimitText(maxChars), {}, MB_ICONEXCLAMATION);
             dx.Fail();
         }
-    } else if (EditBox* edit = dx.LastEdit()) {
-        edit->SetLimitText(maxChars);
+    } else if (Control edit = dx.LastEdit()) {
+        edit.LimitText(maxChars);
     }
 }
 
@@ -99,9 +79,9 @@ void DDX_Control(DataExchange& dx, int id, SubclassedControl& control) {
     if (dx.Failed()) {
         return;
     }
-    QWidget& window = dx.PrepareControl(id);
-    if (control.Window() == nullptr) {
-        control.SubclassWindow(&window);
+    const Control label = dx.PrepareControl(id, ControlKind::Label);
+    if (!control.Window()) {
+        control.SubclassWindow(label);
     }
 }
 

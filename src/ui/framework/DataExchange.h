@@ -1,14 +1,12 @@
 #pragma once
 
-#include <string>
+#include "Control.h"
 
-class QCheckBox;
-class QWidget;
+#include <string>
 
 namespace glyphsmith::ui {
 
 class Dialog;
-class EditBox;
 class SubclassedControl;
 
 // One run of a dialog's data exchange, in one direction. A failed check stops the run at
@@ -23,13 +21,12 @@ class DataExchange {
     bool SaveAndValidate() const { return saveAndValidate_; }
     bool Failed() const { return failed_; }
 
-    // The control of the next exchange; a wrong id or kind is a programming error and
-    // throws std::logic_error.
-    EditBox& PrepareEdit(int id);
-    QCheckBox& PrepareCheck(int id);
-    QWidget& PrepareControl(int id);
-    // The edit box of the last text exchange, which a length check applies to.
-    EditBox* LastEdit() const { return lastEdit_; }
+    // The control of the next exchange, which must be of that kind; a wrong id or kind is
+    // a programming error and throws std::logic_error.
+    Control PrepareControl(int id, ControlKind kind);
+    // The edit box of the last text exchange, which a length check applies to; none
+    // after any other exchange.
+    Control LastEdit() const { return lastEdit_; }
 
     // Stops the run and puts the focus on the control that failed.
     void Fail();
@@ -38,8 +35,8 @@ class DataExchange {
     Dialog& dialog_;
     const bool saveAndValidate_;
     bool failed_ = false;
-    QWidget* lastControl_ = nullptr;
-    EditBox* lastEdit_ = nullptr;
+    Control lastControl_;
+    Control lastEdit_;
 };
 
 // The text of an edit box and a UTF-8 string.
@@ -48,8 +45,9 @@ void DDX_Text(DataExchange& dx, int id, std::string& value);
 void DDX_Check(DataExchange& dx, int id, bool& value);
 // Reading: a text longer than maxChars shows the framework's message and fails the
 // exchange. Writing: limits the edit box of the last text exchange to maxChars.
+// Characters are counted as the edit box counts them.
 void DDV_MaxChars(DataExchange& dx, const std::string& value, int maxChars);
-// Attaches the object to its control, once.
+// Attaches the object to its label, once.
 void DDX_Control(DataExchange& dx, int id, SubclassedControl& control);
 
 } // namespace glyphsmith::ui

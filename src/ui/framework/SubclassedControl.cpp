@@ -2,22 +2,72 @@
 
 namespace glyphsmith::ui {
 
-bool SubclassedControl::SubclassWindow(QWidget* control) {
-    if (window_ != nullptr || control == nullptr) {
+SubclassedControl::SubclassedControl() = default;
+
+SubclassedControl::~SubclassedControl() = default;
+
+bool SubclassedControl::SubclassWindow(Control control) {
+    if (Window() || !control) {
         return false;
     }
-    window_ = control;
-    control->installEventFilter(this);
+    control_ = control;
+    hook_ = HookControl(control, *this);
     PreSubclassWindow();
     return true;
 }
 
-bool SubclassedControl::WindowEvent(QEvent*) {
-    return false;
+Control SubclassedControl::Window() const {
+    return hook_ != nullptr && hook_->Alive() ? control_ : Control();
 }
 
-bool SubclassedControl::eventFilter(QObject* watched, QEvent* event) {
-    return watched == window_ && WindowEvent(event);
+void SubclassedControl::OnPointerMove(Point) {}
+
+void SubclassedControl::OnPointerLeave() {}
+
+void SubclassedControl::OnClicked() {}
+
+std::optional<ColorRef> SubclassedControl::CtlColor() const {
+    return std::nullopt;
+}
+
+Size SubclassedControl::TextExtent() const {
+    return Window() ? hook_->TextExtent() : Size();
+}
+
+void SubclassedControl::SetUnderline(bool underline) {
+    if (Window()) {
+        hook_->SetUnderline(underline);
+    }
+}
+
+bool SubclassedControl::Underlined() const {
+    return Window() && hook_->Underlined();
+}
+
+void SubclassedControl::SetToolTip(const std::string& text) {
+    if (Window()) {
+        hook_->SetToolTip(text);
+    }
+}
+
+std::string SubclassedControl::ToolTip() const {
+    return Window() ? hook_->ToolTip() : std::string();
+}
+
+void SubclassedControl::SetCursor(std::optional<Cursor> cursor) {
+    if (Window()) {
+        hook_->SetCursor(cursor);
+    }
+}
+
+std::optional<Cursor> SubclassedControl::CursorShown() const {
+    return Window() ? hook_->CursorShown() : std::nullopt;
+}
+
+void SubclassedControl::Repaint(bool now) {
+    if (Window()) {
+        hook_->Repaint(now);
+    }
 }
 
 } // namespace glyphsmith::ui

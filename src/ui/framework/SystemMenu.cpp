@@ -1,32 +1,22 @@
 #include "SystemMenu.h"
 
-#include "DialogCodes.h"
-#include "Utf8.h"
-
-#ifdef _WIN32
-#include "NativeSystemMenu.h"
-#endif
+#include "DialogWindow.h"
 
 namespace glyphsmith::ui {
 
-SystemMenu::SystemMenu(QWidget& window) : window_(window) {
-#ifndef _WIN32
-    items_.push_back({kCloseCommand, QStringLiteral("&Close")});
-#endif
-}
+SystemMenu::SystemMenu(DialogWindow& window) : window_(window) {}
 
 void SystemMenu::AppendSeparator() {
-    items_.push_back({0, QString()});
-#ifdef _WIN32
-    native::AppendSystemMenuSeparator(window_);
-#endif
+    Append({0, {}});
 }
 
 void SystemMenu::AppendItem(unsigned command, std::string_view text) {
-    items_.push_back({command, FromUtf8(text)});
-#ifdef _WIN32
-    native::AppendSystemMenuItem(window_, command, items_.back().text);
-#endif
+    Append({command, std::string(text)});
+}
+
+void SystemMenu::Append(Item item) {
+    window_.AppendSystemMenuItem(item);
+    items_.push_back(std::move(item));
 }
 
 } // namespace glyphsmith::ui

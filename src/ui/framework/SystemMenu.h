@@ -1,31 +1,34 @@
 #pragma once
 
-#include <QString>
+#include <string>
 #include <string_view>
 #include <vector>
 
-class QWidget;
-
 namespace glyphsmith::ui {
 
-// The window's system menu. On Windows the entries go into the real one; elsewhere the
-// dialog shows them as the context menu of its background, after a Close entry, and routes
-// the chosen command through its system command handler all the same.
+class DialogWindow;
+
+// The system menu of a dialog's window. On Win32 the entries go into the real one;
+// the Qt side shows them as the context menu of the dialog's background, after a Close
+// entry, and routes the chosen command through the system command handler all the same.
 class SystemMenu {
   public:
     struct Item {
         unsigned command; // 0 for a separator
-        QString text;
+        std::string text; // UTF-8, "&" marks the mnemonic
     };
 
-    explicit SystemMenu(QWidget& window);
+    explicit SystemMenu(DialogWindow& window);
 
     void AppendSeparator();
     void AppendItem(unsigned command, std::string_view text);
+    // The entries that the program added.
     const std::vector<Item>& Items() const { return items_; }
 
   private:
-    [[maybe_unused]] QWidget& window_; // whose native menu holds the entries on Windows
+    void Append(Item item);
+
+    DialogWindow& window_;
     std::vector<Item> items_;
 };
 

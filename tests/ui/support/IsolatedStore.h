@@ -1,21 +1,26 @@
 #pragma once
 
-#include <QStringList>
-#include <QTemporaryDir>
+#include <memory>
+#include <string>
 
 namespace glyphsmith::test {
 
-// Points the settings store at a fresh temporary directory for one test; no test ever
-// reads or writes the user's own settings.
+// Gives the settings store a place of its own for one test, empty at the start and gone
+// at the end: no test ever reads or writes the user's own settings.
 class IsolatedStore {
   public:
     IsolatedStore();
+    ~IsolatedStore();
+    IsolatedStore(const IsolatedStore&) = delete;
+    IsolatedStore& operator=(const IsolatedStore&) = delete;
 
-    // The files written under the store's directory; empty when nothing was written.
-    QStringList WrittenFiles() const;
+    // Everything stored, as one text that changes with any change to the store; empty
+    // when nothing was ever written.
+    std::string Contents() const;
 
   private:
-    QTemporaryDir directory_;
+    struct Place;
+    std::unique_ptr<Place> place_;
 };
 
 } // namespace glyphsmith::test

@@ -3,12 +3,10 @@
 #include "Dialog.h"
 #include "ModalSeam.h"
 
-#include <QString>
-#include <QStringList>
 #include <deque>
 #include <functional>
-
-class QFileDialog;
+#include <string>
+#include <vector>
 
 namespace glyphsmith::test {
 
@@ -19,9 +17,8 @@ class ScriptedModalSeam final : public ui::ModalSeam {
   public:
     using DialogStep = std::function<void(ui::Dialog&)>;
     // A chooser's answer to its request: the chosen path, or nothing for Cancel.
-    using FolderStep = std::function<std::optional<QString>(const ui::FolderRequest&)>;
-    using FileStep = std::function<std::optional<QString>(const ui::FileRequest&)>;
-    using RealDialogStep = std::function<void(QFileDialog&)>;
+    using FolderStep = std::function<std::optional<std::string>(const ui::FolderRequest&)>;
+    using FileStep = std::function<std::optional<std::string>(const ui::FileRequest&)>;
 
     // Puts itself in force for its lifetime.
     ScriptedModalSeam() : scope_(*this) {}
@@ -30,46 +27,40 @@ class ScriptedModalSeam final : public ui::ModalSeam {
     // which should end it. One still open after a few seconds is cancelled.
     void OnNextDialog(DialogStep step) { dialogSteps_.push_back(std::move(step)); }
     // The next pop-up menu answers with the entry of this text.
-    void OnNextMenu(const QString& entry) { menuAnswers_.push_back(entry); }
+    void OnNextMenu(const std::string& entry) { menuAnswers_.push_back(entry); }
     void OnNextFolderChooser(FolderStep step) { folderSteps_.push_back(std::move(step)); }
     void OnNextFileChooser(FileStep step) { fileSteps_.push_back(std::move(step)); }
-    // The next chooser of that kind is the program's own Qt dialog, handed to the step
-    // once it shows; the step should end it. One that it leaves open is cancelled.
-    void OnNextRealFolderChooser(RealDialogStep step);
-    void OnNextRealFileChooser(RealDialogStep step);
 
-    // Every message box as "caption | text | type", in the order shown.
-    const QStringList& Messages() const { return messages_; }
+    // Every message box as Box() writes it, in the order shown.
+    const std::vector<std::string>& Messages() const { return messages_; }
     // For each message box, whether the wait cursor was up while it showed.
-    const QList<bool>& WaitCursorAtMessages() const { return waitCursorAtMessages_; }
+    const std::vector<bool>& WaitCursorAtMessages() const { return waitCursorAtMessages_; }
     // The entries of the last pop-up menu; a separator is an empty entry.
-    const QStringList& LastMenu() const { return lastMenu_; }
-    const QStringList& Complaints() const { return complaints_; }
+    const std::vector<std::string>& LastMenu() const { return lastMenu_; }
+    const std::vector<std::string>& Complaints() const { return complaints_; }
 
-    void ShowMessageBox(QWidget* owner, const QString& text, const QString& caption,
+    void ShowMessageBox(ui::Dialog* owner, const std::string& text, const std::string& caption,
                         unsigned type) override;
     int RunModal(ui::Dialog& dialog) override;
-    QAction* TrackPopupMenu(QMenu& menu, const QPoint& globalPosition) override;
-    std::optional<QString> ChooseFolder(const ui::FolderRequest& request) override;
-    std::optional<QString> ChooseFileToOpen(const ui::FileRequest& request) override;
+    std::optional<unsigned> TrackPopupMenu(ui::Dialog& owner,
+                                           std::span<const ui::SystemMenu::Item> items,
+                                           ui::Point screenPosition) override;
+    std::optional<std::string> ChooseFolder(const ui::FolderRequest& request) override;
+    std::optional<std::string> ChooseFileToOpen(const ui::FileRequest& request) override;
 
   private:
-    // Runs open, which shows a file dialog modally, and hands that dialog to the step.
-    std::optional<QString> DriveRealDialog(const RealDialogStep& step,
-                                           const std::function<std::optional<QString>()>& open);
-
     ui::ScopedModalSeam scope_;
     std::deque<DialogStep> dialogSteps_;
-    std::deque<QString> menuAnswers_;
+    std::deque<std::string> menuAnswers_;
     std::deque<FolderStep> folderSteps_;
     std::deque<FileStep> fileSteps_;
-    QStringList messages_;
-    QList<bool> waitCursorAtMessages_;
-    QStringList lastMenu_;
-    QStringList complaints_;
+    std::vector<std::string> messages_;
+    std::vector<bool> waitCursorAtMessages_;
+    std::vector<std::string> lastMenu_;
+    std::vector<std::string> complaints_;
 };
 
-// A message box as Messages() lists it.
-QString Box(const QString& caption, const QString& text, unsigned type);
+// A message box as Messages() lists it: "caption | text | type in hex".
+std::string Box(const std::string& caption, const std::string& text, unsigned type);
 
 } // namespace glyphsmith::test

@@ -1,20 +1,14 @@
 #include "WindowChecks.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QStyleOptionButton>
 
 namespace glyphsmith::test {
 
 namespace {
-
-constexpr int kProgramTimeoutMs = 60000;
 
 // The text a button, check box or group box shows for its template text.
 QString ShownText(QString text) {
@@ -75,50 +69,6 @@ QStringList LayoutFaults(const QWidget& dialog) {
         }
     }
     return faults;
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-std::map<QString, QByteArray> FilesUnder(const QString& directory) {
-    std::map<QString, QByteArray> files;
-    QDirIterator entries(directory, QDir::Files, QDirIterator::Subdirectories);
-    while (entries.hasNext()) {
-        const QString path = entries.next();
-        files[QDir(directory).relativeFilePath(path)] = ReadAll(path);
-    }
-    return files;
-}
-
-QStringList TreeDifferences(const QString& left, const QString& right) {
-    const std::map<QString, QByteArray> leftFiles = FilesUnder(left);
-    const std::map<QString, QByteArray> rightFiles = FilesUnder(right);
-    QStringList differences;
-    for (const auto& [path, content] : leftFiles) {
-        const auto match = rightFiles.find(path);
-        if (match == rightFiles.end() || match->second != content) {
-            differences << path;
-        }
-    }
-    for (const auto& [path, content] : rightFiles) {
-        if (!leftFiles.contains(path)) {
-            differences << path;
-        }
-    }
-    return differences;
-}
-
-int RunProgram(const QString& program, const QStringList& arguments, const QString& directory) {
-    QProcess process;
-    process.setWorkingDirectory(directory);
-    process.start(program, arguments);
-    if (!process.waitForFinished(kProgramTimeoutMs) ||
-        process.exitStatus() != QProcess::NormalExit) {
-        return -1;
-    }
-    return process.exitCode();
 }
 
 } // namespace glyphsmith::test

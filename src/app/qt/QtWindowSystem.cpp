@@ -1,5 +1,9 @@
+// Qt's application object, with the program's icon for every window.
+#include "IconResource.h"
+#include "Resources.h"
 #include "WindowSystem.h"
 
+#include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,13 +29,23 @@ void ExplainFailedStart(QtMsgType type, const QMessageLogContext& context, const
     std::_Exit(1);
 }
 
+class QtWindowSystem final : public WindowSystem {
+  public:
+    QtWindowSystem(int& argc, char** argv) : application_(argc, argv) {
+        QApplication::setWindowIcon(ui::IconResource(res::kApplicationIconId));
+    }
+
+  private:
+    QApplication application_;
+};
+
 } // namespace
 
-std::unique_ptr<QApplication> StartWindowSystem(int& argc, char** argv) {
+std::unique_ptr<WindowSystem> StartWindowSystem(int& argc, char** argv) {
     qtHandler = qInstallMessageHandler(ExplainFailedStart);
-    auto application = std::make_unique<QApplication>(argc, argv);
+    auto windowSystem = std::make_unique<QtWindowSystem>(argc, argv);
     qInstallMessageHandler(qtHandler);
-    return application;
+    return windowSystem;
 }
 
 } // namespace glyphsmith

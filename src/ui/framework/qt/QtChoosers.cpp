@@ -1,5 +1,7 @@
 #include "QtChoosers.h"
 
+#include "QtWidgets.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -12,8 +14,8 @@ namespace glyphsmith::ui {
 
 namespace {
 
-bool LiesWithin(const QString& path, const QString& root) {
-    const QString relative = QDir(root).relativeFilePath(path);
+bool LiesWithin(const std::string& path, const std::string& root) {
+    const QString relative = QDir(FromUtf8(root)).relativeFilePath(FromUtf8(path));
     return !QDir::isAbsolutePath(relative) && relative != QStringLiteral("..") &&
            !relative.startsWith(QStringLiteral("../"));
 }
@@ -24,7 +26,9 @@ class FolderChooserDialog final : public QFileDialog {
   public:
     explicit FolderChooserDialog(const FolderRequest& request);
 
-    QString SelectedPath() const { return QDir::toNativeSeparators(selectedFiles().value(0)); }
+    std::string SelectedPath() const {
+        return QDir::toNativeSeparators(selectedFiles().value(0)).toStdString();
+    }
 
   protected:
     // A selection that the verdict refused is never taken, even if Qt enabled the button.
@@ -44,18 +48,19 @@ class FolderChooserDialog final : public QFileDialog {
 };
 
 FolderChooserDialog::FolderChooserDialog(const FolderRequest& request)
-    : QFileDialog(request.owner), request_(request) {
+    : QFileDialog(request.owner != nullptr ? &WidgetOf(*request.owner) : nullptr),
+      request_(request) {
     setOption(DontUseNativeDialog);
     setFileMode(Directory);
     setOption(ShowDirsOnly);
-    setLabelText(LookIn, request.prompt);
+    setLabelText(LookIn, FromUtf8(request.prompt));
     if (request.showStatusText) {
         AddStatusLine();
     }
     WatchSelection();
     OpenAtInitialFolder();
-    if (!request.caption.isEmpty()) {
-        setWindowTitle(request.caption);
+    if (!request.caption.empty()) {
+        setWindowTitle(FromUtf8(request.caption));
     }
     ScheduleValidation();
 }
@@ -80,11 +85,12 @@ void FolderChooserDialog::AddStatusLine() {
 // The chooser opens in the folder with nothing selected in it, so that OK takes the folder
 // as it stands; a folder that does not exist leaves the chooser where it would start.
 void FolderChooserDialog::OpenAtInitialFolder() {
-    if (!request_.rootFolder.isEmpty()) {
-        setDirectory(request_.rootFolder);
+    if (!request_.rootFolder.empty()) {
+        setDirectory(FromUtf8(request_.rootFolder));
     }
-    if (!request_.initialFolder.isEmpty() && QFileInfo(request_.initialFolder).isDir()) {
-        setDirectory(QFileInfo(request_.initialFolder).absoluteFilePath());
+    const QFileInfo initialFolder(FromUtf8(request_.initialFolder));
+    if (!request_.initialFolder.empty() && initialFolder.isDir()) {
+        setDirectory(initialFolder.absoluteFilePath());
     }
 }
 
@@ -116,12 +122,12 @@ void FolderChooserDialog::ScheduleValidation() {
 // A folder outside the root is not offered to the verdict: the chooser refuses it.
 void FolderChooserDialog::ValidateSelection() {
     validationPending_ = false;
-    const QString path = SelectedPath();
-    QString status;
-    selectionAllowed_ = (request_.rootFolder.isEmpty() || LiesWithin(path, request_.rootFolder)) &&
+    const std::string path = SelectedPath();
+    std::string status;
+    selectionAllowed_ = (request_.rootFolder.empty() || LiesWithin(path, request_.rootFolder)) &&
                         request_.validateSelection(path, status);
     if (statusLine_ != nullptr) {
-        statusLine_->setText(status);
+        statusLine_->setText(FromUtf8(status));
     }
     if (auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Open)) {
@@ -132,8 +138,8 @@ void FolderChooserDialog::ValidateSelection() {
 
 } // namespace
 
-std::optional<QString> RunFolderChooser(const FolderRequest& request) {
-    if (!request.rootFolder.isEmpty() && !QFileInfo(request.rootFolder).isDir()) {
+std::optional<std::string> RunFolderChooser(const FolderRequest& request) {
+    if (!request.rootFolder.empty() && !QFileInfo(FromUtf8(request.rootFolder)).isDir()) {
         return std::nullopt;
     }
     FolderChooserDialog dialog(request);
@@ -143,21 +149,35 @@ std::optional<QString> RunFolderChooser(const FolderRequest& request) {
     return dialog.SelectedPath();
 }
 
+QStringList QtNameFilters(std::string_view filter) {
+    const QStringList parts = FromUtf8(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
+        const QString& label = parts[i];
+        const QString patterns =
+            QLatin1Char('(') +
+            parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' ')) +
+            QLatin1Char(')');
+        filters << (label.endsWith(patterns) ? label : label + QLatin1Char(' ') + patterns);
+    }
+    return filters;
+}
+
 // No title and no folder of its own: the dialog's default title and folder. Without
 // option flags the Open dialog takes a name that does not exist as well.
-std::optional<QString> RunFileChooser(const FileRequest& request) {
-    QFileDialog dialog(request.owner);
+std::optional<std::string> RunFileChooser(const FileRequest& request) {
+    QFileDialog dialog(request.owner != nullptr ? &WidgetOf(*request.owner) : nullptr);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(request.defaultExtension);
-    dialog.setNameFilters(request.nameFilters);
-    if (!request.initialName.isEmpty()) {
-        dialog.selectFile(request.initialName);
+    dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));
+    dialog.setNameFilters(QtNameFilters(request.filter));
+    if (!request.initialName.empty()) {
+        dialog.selectFile(FromUtf8(request.initialName));
     }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return QDir::toNativeSeparators(dialog.selectedFiles().value(0));
+    return QDir::toNativeSeparators(dialog.selectedFiles().value(0)).toStdString();
 }
 
 } // namespace glyphsmith::ui

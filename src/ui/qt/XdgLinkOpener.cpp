@@ -1,7 +1,5 @@
 #include "XdgLinkOpener.h"
 
-#include "Utf8.h"
-
 #include <QDesktopServices>
 #include <QFile>
 #include <QProcess>
@@ -13,6 +11,10 @@ namespace glyphsmith {
 namespace {
 
 constexpr QStringView kWebPageType = u"text/html";
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString ReadText(const QString& path) {
     QFile file(path);
@@ -58,7 +60,7 @@ QStringList ExecArguments(std::string_view exec) {
     const QString perCent = QStringLiteral("%");
     const QString escapedPerCent = QStringLiteral("%%");
     QStringList arguments;
-    for (QString argument : QProcess::splitCommand(ui::FromUtf8(exec))) {
+    for (QString argument : QProcess::splitCommand(FromUtf8(exec))) {
         if (argument.size() == 2 && argument.startsWith(u'%') && argument != escapedPerCent) {
             continue;
         }
@@ -75,7 +77,7 @@ XdgLinkOpener::XdgLinkOpener(QStringList configDirectories, QStringList applicat
 
 // Only an absolute address tells the desktop which handler to take.
 int XdgLinkOpener::OpenWithDesktop(const std::string& address) {
-    const QUrl url(ui::FromUtf8(address), QUrl::StrictMode);
+    const QUrl url(FromUtf8(address), QUrl::StrictMode);
     if (address.empty() || !url.isValid() || url.isRelative()) {
         return kFileNotFound;
     }
@@ -120,7 +122,7 @@ int XdgLinkOpener::RunWebPageCommand(const std::string& command, const std::stri
     if (program.isEmpty()) {
         return kFileNotFound;
     }
-    arguments << ui::FromUtf8(address);
+    arguments << FromUtf8(address);
     return QProcess::startDetached(program, arguments) ? kOpened : kOutOfResources;
 }
 

@@ -1,0 +1,67 @@
+// The program's own seam on Qt: Qt's message boxes, menus and file dialogs.
+#include "Dialog.h"
+#include "DialogWindow.h"
+#include "ModalSeam.h"
+#include "QtChoosers.h"
+#include "QtWidgets.h"
+
+#include <QMenu>
+#include <QMessageBox>
+
+namespace glyphsmith::ui {
+
+namespace {
+
+constexpr unsigned kIconMask = 0xF0;
+
+QWidget* OwnerWidget(Dialog* owner) {
+    return owner != nullptr ? &WidgetOf(*owner) : nullptr;
+}
+
+class QtModalSeam final : public ModalSeam {
+  public:
+    void ShowMessageBox(Dialog* owner, const std::string& text, const std::string& caption,
+                        unsigned type) override {
+        const bool exclamation = (type & kIconMask) == MB_ICONEXCLAMATION;
+        QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, FromUtf8(caption),
+                        FromUtf8(text), QMessageBox::Ok, OwnerWidget(owner));
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+
+    int RunModal(Dialog& dialog) override { return dialog.Window().RunModalLoop(); }
+
+    std::optional<unsigned> TrackPopupMenu(Dialog& owner, std::span<const SystemMenu::Item> items,
+                                           Point screenPosition) override {
+        QMenu menu(&WidgetOf(owner));
+        for (const SystemMenu::Item& item : items) {
+            if (item.command == 0) {
+                menu.addSeparator();
+            } else {
+                menu.addAction(FromUtf8(item.text))->setData(item.command);
+            }
+        }
+        const QAction* chosen = menu.exec(QPoint(screenPosition.x, screenPosition.y));
+        if (chosen == nullptr) {
+            return std::nullopt;
+        }
+        return chosen->data().toUInt();
+    }
+
+    std::optional<std::string> ChooseFolder(const FolderRequest& request) override {
+        return RunFolderChooser(request);
+    }
+
+    std::optional<std::string> ChooseFileToOpen(const FileRequest& request) override {
+        return RunFileChooser(request);
+    }
+};
+
+} // namespace
+
+ModalSeam& ProgramModalSeam() {
+    static QtModalSeam seam;
+    return seam;
+}
+
+} // namespace glyphsmith::ui

@@ -1,0 +1,33 @@
+#include "Platform.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPalette>
+
+namespace glyphsmith::ui {
+
+std::string ProgramName() {
+    if (QCoreApplication::instance() != nullptr) {
+        return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
+    }
+    return QCoreApplication::applicationName().toStdString();
+}
+
+void Beep() {
+    QApplication::beep();
+}
+
+ColorRef HighlightColor() {
+    const QColor highlight = QApplication::palette().color(QPalette::Highlight);
+    return Rgb(highlight.red(), highlight.green(), highlight.blue());
+}
+
+void ShowWaitCursor(bool shown) {
+    if (shown) {
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+} // namespace glyphsmith::ui
