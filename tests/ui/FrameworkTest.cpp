@@ -1,19 +1,18 @@
 #include "Dialog.h"
-#include "EditBox.h"
+#include "DialogTest.h"
+#include "DialogUnits.h"
+#include "Platform.h"
 #include "SubclassedControl.h"
-#include "UiTestCase.h"
+#include "UserActions.h"
 
-#include <QCheckBox>
-#include <QFontInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 #include <stdexcept>
 #include <vector>
 
 namespace glyphsmith::ui {
 namespace {
+
+using test::Key;
+using Strings = std::vector<std::string>;
 
 enum : int { kNameEdit = 101, kLimitedEdit = 102, kAgreeCheck = 103, kApplyButton = 104 };
 constexpr int kNoteLabel = 105;
@@ -32,38 +31,27 @@ constexpr ControlTemplate kControls[] = {
 };
 // clang-format on
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 DialogTemplate TemplateOf(std::span<const ControlTemplate> controls) {
     return {900, "Test dialog", 130, 90, "Verdana", 8, controls};
 }
 
-// Counts how often it was attached and which presses on its label it took.
-class RecordingLabel : public StaticControl {
+// Counts how often it was attached and the clicks on its label.
+class RecordingLabel : public SubclassedControl {
   public:
     int attached = 0;
-    int presses = 0;
+    int clicks = 0;
+
+    void OnClicked() override { ++clicks; }
 
   protected:
     void PreSubclassWindow() override { ++attached; }
-    bool WindowEvent(QEvent* event) override {
-        if (event->type() != QEvent::MouseButtonPress) {
-            return false;
-        }
-        ++presses;
-        return true;
-    }
 };
 
 class TestDialog : public Dialog {
   public:
     explicit TestDialog(const DialogTemplate& dialogTemplate) : Dialog(dialogTemplate) {}
 
-    template <class Control> Control* Item(int id) const {
-        return dynamic_cast<Control*>(GetDlgItem(id));
-    }
+    std::string Text(int id) const { return GetDlgItem(id).Text(); }
 
     std::string name = "first";
     std::string limited = "abc";
@@ -88,174 +76,161 @@ class TestDialog : public Dialog {
     void OnApply() { ++applied; }
 };
 
-class FrameworkTest : public test::UiTestCase {
-    Q_OBJECT
-
+class FrameworkTest : public test::DialogTest {
+  protected:
     const DialogTemplate template_ = TemplateOf(kControls);
-
-  private slots:
-    void dialogUnitsRoundLikeTheDialogManager() {
-        const QFont font = DialogFont("No Such Face For Glyphsmith", 8);
-        QCOMPARE(QFontInfo(font).family(), QStringLiteral("DejaVu Sans"));
-        const DialogUnits units(font);
-        QCOMPARE(units.BaseX(), 7);
-        QCOMPARE(units.BaseY(), 13);
-        QCOMPARE(units.X(2), 4); // 3.5 rounds up
-        QCOMPARE(units.Y(4), 7); // 6.5 rounds up
-        QCOMPARE(units.Y(1), 2);
-        QCOMPARE(units.Map({133, 291, 107, 14}), QRect(233, 473, 187, 23));
-    }
-
-    void controlsComeFromTheTemplate() {
-        TestDialog dialog(template_);
-        if (QFontInfo(dialog.font()).family() != QStringLiteral("DejaVu Sans")) {
-            QSKIP("the sizes below are those of DejaVu Sans");
-        }
-        QCOMPARE(dialog.size(), QSize(228, 146));
-        QVERIFY(dialog.Item<QGroupBox>(-1) != nullptr); // the first of the unnamed ones
-        QVERIFY(dialog.Item<QLabel>(kNoteLabel) != nullptr);
-        QVERIFY(dialog.Item<EditBox>(kNameEdit) != nullptr);
-        QVERIFY(dialog.Item<QCheckBox>(kAgreeCheck) != nullptr);
-        QCOMPARE(dialog.GetDlgItem(999), nullptr);
-        QCOMPARE(dialog.GetDlgItem(kAgreeCheck)->geometry(), QRect(123, 39, 88, 16));
-    }
-
-    void exchangeFailsAtTheControlOverItsLimit() {
-        TestDialog dialog(template_);
-        bool exchanged = true;
-        Run(dialog, [&](Dialog&) {
-            dialog.limited = "abcdefgh"; // as a picker puts a long path in, after the limit
-            dialog.UpdateData(false);
-            QCOMPARE(dialog.Item<EditBox>(kLimitedEdit)->text(), QStringLiteral("abcdefgh"));
-            dialog.Item<EditBox>(kNameEdit)->setText("second");
-            dialog.Item<QCheckBox>(kAgreeCheck)->setChecked(true);
-            exchanged = dialog.UpdateData(true);
-            QCOMPARE(dialog.focusWidget(), dialog.GetDlgItem(kLimitedEdit));
-            dialog.EndDialog(IDCANCEL);
-        });
-        QVERIFY(!exchanged);
-        QCOMPARE(scene().seam.Messages(),
-                 QStringList{test::Box(QCoreApplication::applicationName(),
-                                       "At most 5 characters may be entered in this box.",
-                                       MB_ICONEXCLAMATION)});
-        QCOMPARE(Q(dialog.name), "second");
-        QCOMPARE(Q(dialog.limited), "abcdefgh");
-        QCOMPARE(dialog.agree, false);
-    }
-
-    void typingStopsAtTheLimitWhileDeletingWorks() {
-        TestDialog dialog(template_);
-        dialog.limited = "abcdefgh";
-        Run(dialog, [&](Dialog&) {
-            EditBox* edit = dialog.Item<EditBox>(kLimitedEdit);
-            edit->setFocus();
-            edit->end(false);
-            QTest::keyClick(edit, Qt::Key_X);
-            QCOMPARE(edit->text(), QStringLiteral("abcdefgh"));
-            for (int i = 0; i < 4; ++i) {
-                QTest::keyClick(edit, Qt::Key_Backspace);
-            }
-            QTest::keyClicks(edit, "xyz");
-            QCOMPARE(edit->text(), QStringLiteral("abcdx"));
-            dialog.EndDialog(IDCANCEL);
-        });
-    }
-
-    void okReadsTheControlsAndCancelDoesNot() {
-        for (const auto& [button, name] : {std::pair{IDOK, "typed"}, {IDCANCEL, "first"}}) {
-            TestDialog dialog(template_);
-            const int result = Run(dialog, [&](Dialog&) {
-                dialog.Item<EditBox>(kNameEdit)->setText("typed");
-                QTest::mouseClick(dialog.GetDlgItem(button), Qt::LeftButton);
-            });
-            QCOMPARE(result, button);
-            QCOMPARE(Q(dialog.name), name);
-        }
-    }
-
-    void okStaysOpenWhenTheExchangeFails() {
-        TestDialog dialog(template_);
-        dialog.limited = "abcdefgh";
-        Run(dialog, [&](Dialog& shown) {
-            QTest::mouseClick(dialog.GetDlgItem(IDOK), Qt::LeftButton);
-            QVERIFY(shown.isVisible());
-            dialog.Item<EditBox>(kLimitedEdit)->setText("abc");
-            QTest::mouseClick(dialog.GetDlgItem(IDOK), Qt::LeftButton);
-        });
-        QCOMPARE(scene().seam.Messages().size(), 1);
-        QCOMPARE(dialog.result(), IDOK);
-    }
-
-    void theMessageMapTakesClicksAndEnter() {
-        TestDialog dialog(template_);
-        Run(dialog, [&](Dialog& shown) {
-            QTest::mouseClick(dialog.GetDlgItem(kApplyButton), Qt::LeftButton);
-            dialog.GetDlgItem(kApplyButton)->setFocus();
-            QTest::keyClick(dialog.GetDlgItem(kApplyButton), Qt::Key_Return);
-            QCOMPARE(dialog.applied, 2);
-            QVERIFY(shown.isVisible());
-            dialog.GetDlgItem(kNameEdit)->setFocus();
-            QTest::keyClick(dialog.GetDlgItem(kNameEdit), Qt::Key_Return);
-        });
-        QCOMPARE(dialog.result(), IDOK); // Enter without a default button sends IDOK
-    }
-
-    void enterPressesTheTemplatesDefaultButton() {
-        std::vector<ControlTemplate> controls(std::begin(kControls), std::end(kControls));
-        controls[5].style = kDefaultButton;
-        const DialogTemplate withDefault = TemplateOf(controls);
-        TestDialog dialog(withDefault);
-        Run(dialog, [&](Dialog& shown) {
-            QTest::keyClick(dialog.GetDlgItem(kNameEdit), Qt::Key_Enter, Qt::KeypadModifier);
-            QCOMPARE(dialog.applied, 1);
-            QVERIFY(shown.isVisible());
-            shown.EndDialog(IDCANCEL);
-        });
-    }
-
-    void aControlObjectAttachesOnceAndTakesEvents() {
-        TestDialog dialog(template_);
-        Run(dialog, [&](Dialog&) {
-            QCOMPARE(dialog.note.Label(), dialog.GetDlgItem(kNoteLabel));
-            QVERIFY(dialog.UpdateData(true));
-            QVERIFY(dialog.UpdateData(false));
-            QCOMPARE(dialog.note.attached, 1);
-            QTest::mouseClick(dialog.GetDlgItem(kNoteLabel), Qt::LeftButton);
-            QCOMPARE(dialog.note.presses, 1);
-            dialog.EndDialog(IDCANCEL);
-        });
-        QVERIFY(!dialog.note.SubclassWindow(dialog.GetDlgItem(kAgreeCheck)));
-    }
-
-    void aControlObjectMayOutliveItsControl() {
-        RecordingLabel outside;
-        {
-            TestDialog dialog(template_);
-            QVERIFY(outside.SubclassWindow(dialog.GetDlgItem(kNoteLabel)));
-        }
-        QCOMPARE(outside.Window(), nullptr);
-    }
-
-    void aWrongControlIsAProgrammingError() {
-        TestDialog dialog(template_);
-        DataExchange dx(dialog, false);
-        bool flag = false;
-        std::string text;
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, DDX_Check(dx, kNameEdit, flag));
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, DDX_Text(dx, 999, text));
-    }
-
-    void anUnansweredDialogIsCancelledAtTheDeadline() {
-        test::ScriptedModalSeam seam; // in force over the scene's own
-        TestDialog dialog(template_);
-        seam.OnNextDialog([](Dialog&) {});
-        QCOMPARE(dialog.DoModal(), IDCANCEL);
-        QCOMPARE(seam.Complaints(), QStringList{"a dialog left open: Test dialog"});
-    }
 };
+
+TEST(DialogUnitsTest, RoundLikeTheDialogManager) {
+    const DialogUnits units(7, 13);
+    EXPECT_EQ(units.X(2), 4); // 3.5 rounds up
+    EXPECT_EQ(units.Y(4), 7); // 6.5 rounds up
+    EXPECT_EQ(units.Y(1), 2);
+    EXPECT_EQ(units.Map({133, 291, 107, 14}), (Rect{233, 473, 187, 23}));
+}
+
+// The sizes are those of 7 x 13 base units, which Verdana 8 pt and its stand-in share.
+TEST_F(FrameworkTest, ControlsComeFromTheTemplate) {
+    const TestDialog dialog(template_);
+    EXPECT_EQ(dialog.Window().ClientSize(), (Size{228, 146}));
+    EXPECT_EQ(dialog.GetDlgItem(-1).Kind(), ControlKind::GroupBox); // the first unnamed one
+    EXPECT_EQ(dialog.GetDlgItem(kNoteLabel).Kind(), ControlKind::Label);
+    EXPECT_EQ(dialog.GetDlgItem(kNameEdit).Kind(), ControlKind::Edit);
+    EXPECT_EQ(dialog.GetDlgItem(kAgreeCheck).Kind(), ControlKind::CheckBox);
+    EXPECT_FALSE(dialog.GetDlgItem(999));
+    EXPECT_EQ(dialog.GetDlgItem(kAgreeCheck).Geometry(), (Rect{123, 39, 88, 16}));
+}
+
+TEST_F(FrameworkTest, ExchangeFailsAtTheControlOverItsLimit) {
+    TestDialog dialog(template_);
+    bool exchanged = true;
+    Run(dialog, [&](Dialog&) {
+        dialog.limited = "abcdefgh"; // as a picker puts a long path in, after the limit
+        dialog.UpdateData(false);
+        EXPECT_EQ(dialog.Text(kLimitedEdit), "abcdefgh");
+        dialog.GetDlgItem(kNameEdit).SetText("second");
+        dialog.GetDlgItem(kAgreeCheck).SetChecked(true);
+        exchanged = dialog.UpdateData(true);
+        EXPECT_EQ(test::FocusedControl(dialog), dialog.GetDlgItem(kLimitedEdit));
+        dialog.EndDialog(IDCANCEL);
+    });
+    EXPECT_FALSE(exchanged);
+    EXPECT_EQ(scene().seam.Messages(),
+              Strings{test::Box(ProgramName(), "At most 5 characters may be entered in this box.",
+                                MB_ICONEXCLAMATION)});
+    EXPECT_EQ(dialog.name, "second");
+    EXPECT_EQ(dialog.limited, "abcdefgh");
+    EXPECT_FALSE(dialog.agree);
+}
+
+TEST_F(FrameworkTest, TypingStopsAtTheLimitWhileDeletingWorks) {
+    TestDialog dialog(template_);
+    dialog.limited = "abcdefgh";
+    Run(dialog, [&](Dialog&) {
+        const Control edit = dialog.GetDlgItem(kLimitedEdit);
+        test::Press(edit, Key::End);
+        test::Type(edit, "x");
+        EXPECT_EQ(edit.Text(), "abcdefgh");
+        for (int i = 0; i < 4; ++i) {
+            test::Press(edit, Key::Backspace);
+        }
+        test::Type(edit, "xyz");
+        EXPECT_EQ(edit.Text(), "abcdx");
+        dialog.EndDialog(IDCANCEL);
+    });
+}
+
+TEST_F(FrameworkTest, OkReadsTheControlsAndCancelDoesNot) {
+    for (const auto& [button, name] : {std::pair{IDOK, "typed"}, {IDCANCEL, "first"}}) {
+        TestDialog dialog(template_);
+        const int result = Run(dialog, [&](Dialog&) {
+            dialog.GetDlgItem(kNameEdit).SetText("typed");
+            test::Click(dialog.GetDlgItem(button));
+        });
+        EXPECT_EQ(result, button);
+        EXPECT_EQ(dialog.name, name);
+    }
+}
+
+TEST_F(FrameworkTest, OkStaysOpenWhenTheExchangeFails) {
+    TestDialog dialog(template_);
+    dialog.limited = "abcdefgh";
+    Run(dialog, [&](Dialog& shown) {
+        test::Click(dialog.GetDlgItem(IDOK));
+        EXPECT_TRUE(shown.Window().IsShown());
+        dialog.GetDlgItem(kLimitedEdit).SetText("abc");
+        test::Click(dialog.GetDlgItem(IDOK));
+    });
+    EXPECT_EQ(scene().seam.Messages().size(), 1u);
+    EXPECT_EQ(dialog.Result(), IDOK);
+}
+
+TEST_F(FrameworkTest, TheMessageMapTakesClicksAndEnter) {
+    TestDialog dialog(template_);
+    Run(dialog, [&](Dialog& shown) {
+        test::Click(dialog.GetDlgItem(kApplyButton));
+        test::Press(dialog.GetDlgItem(kApplyButton), Key::Enter);
+        EXPECT_EQ(dialog.applied, 2);
+        EXPECT_TRUE(shown.Window().IsShown());
+        test::Press(dialog.GetDlgItem(kNameEdit), Key::Enter);
+    });
+    EXPECT_EQ(dialog.Result(), IDOK); // Enter without a default button sends IDOK
+}
+
+TEST_F(FrameworkTest, EnterPressesTheTemplatesDefaultButton) {
+    std::vector<ControlTemplate> controls(std::begin(kControls), std::end(kControls));
+    controls[5].style = kDefaultButton;
+    const DialogTemplate withDefault = TemplateOf(controls);
+    TestDialog dialog(withDefault);
+    Run(dialog, [&](Dialog& shown) {
+        test::Press(dialog.GetDlgItem(kNameEdit), Key::KeypadEnter);
+        EXPECT_EQ(dialog.applied, 1);
+        EXPECT_TRUE(shown.Window().IsShown());
+        shown.EndDialog(IDCANCEL);
+    });
+}
+
+// A right click is no click.
+TEST_F(FrameworkTest, AControlObjectAttachesOnceAndTakesClicks) {
+    TestDialog dialog(template_);
+    Run(dialog, [&](Dialog&) {
+        EXPECT_EQ(dialog.note.Window(), dialog.GetDlgItem(kNoteLabel));
+        EXPECT_TRUE(dialog.UpdateData(true));
+        EXPECT_TRUE(dialog.UpdateData(false));
+        EXPECT_EQ(dialog.note.attached, 1);
+        test::Click(dialog.GetDlgItem(kNoteLabel));
+        test::RightClick(dialog.GetDlgItem(kNoteLabel));
+        EXPECT_EQ(dialog.note.clicks, 1);
+        dialog.EndDialog(IDCANCEL);
+    });
+    EXPECT_FALSE(dialog.note.SubclassWindow(dialog.GetDlgItem(kAgreeCheck)));
+}
+
+TEST_F(FrameworkTest, AControlObjectMayOutliveItsControl) {
+    RecordingLabel outside;
+    {
+        const TestDialog dialog(template_);
+        EXPECT_TRUE(outside.SubclassWindow(dialog.GetDlgItem(kNoteLabel)));
+    }
+    EXPECT_FALSE(outside.Window());
+}
+
+TEST_F(FrameworkTest, AWrongControlIsAProgrammingError) {
+    TestDialog dialog(template_);
+    DataExchange dx(dialog, false);
+    bool flag = false;
+    std::string text;
+    EXPECT_THROW(DDX_Check(dx, kNameEdit, flag), std::logic_error);
+    EXPECT_THROW(DDX_Text(dx, 999, text), std::logic_error);
+}
+
+TEST_F(FrameworkTest, AnUnansweredDialogIsCancelledAtTheDeadline) {
+    test::ScriptedModalSeam seam; // in force over the scene's own
+    TestDialog dialog(template_);
+    seam.OnNextDialog([](Dialog&) {});
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(seam.Complaints(), Strings{"a dialog left open: Test dialog"});
+}
 
 } // namespace
 } // namespace glyphsmith::ui
-
-QTEST_MAIN(glyphsmith::ui::FrameworkTest)
-#include "FrameworkTest.moc"
