@@ -1,23 +1,22 @@
 #include "AboutDialog.h"
 
 #include "AboutDialogTemplate.h"
+#include "DialogTest.h"
 #include "FakeLinkOpener.h"
-#include "IconResource.h"
 #include "MainDialog.h"
 #include "MainDialogTemplate.h"
-#include "Resources.h"
-#include "UiTestCase.h"
+#include "UserActions.h"
 
-#include <QContextMenuEvent>
-#include <QFontInfo>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
+#include <optional>
 
 namespace glyphsmith {
 namespace {
 
 using namespace res;
+using test::Key;
+using ui::IDCANCEL;
+using ui::IDOK;
+using Strings = std::vector<std::string>;
 
 const ColorRef kBlack = Rgb(0, 0, 0);
 const ColorRef kRed = Rgb(255, 0, 0);
@@ -27,156 +26,155 @@ const ColorRef kGreen = Rgb(0, 128, 0);
 constexpr int kLinkLabels[] = {kProgramLabel, kFirstDeveloperLabel, kSecondDeveloperLabel,
                                kMakerLabel};
 
-QLabel* LabelOf(ui::Dialog& dialog, int id) {
-    return qobject_cast<QLabel*>(dialog.GetDlgItem(id));
-}
-
 // The About box as MainDialog opens it, checked for links that nobody has opened.
 void ExpectUnvisited(ui::Dialog& shown) {
     auto& about = dynamic_cast<AboutDialog&>(shown);
     for (const int id : kLinkLabels) {
-        QVERIFY(!about.LinkOn(id)->Visited());
-        QCOMPARE(about.LinkOn(id)->TextColor(), kBlack);
+        EXPECT_FALSE(about.LinkOn(id)->Visited());
+        EXPECT_EQ(about.LinkOn(id)->TextColor(), kBlack);
     }
 }
 
-class AboutDialogTest : public test::UiTestCase {
-    Q_OBJECT
+// The texts of the dialog's labels, in template order.
+Strings LabelTexts(const ui::Dialog& dialog) {
+    Strings texts;
+    for (const ui::Control& control : dialog.Window().Controls()) {
+        if (control.Kind() == ui::ControlKind::Label) {
+            texts.push_back(control.Text());
+        }
+    }
+    return texts;
+}
 
-  private slots:
-    void theBoxIsTemplate100() {
-        test::FakeLinkOpener opener;
-        AboutDialog about(nullptr, opener);
-        QStringList texts;
-        QWidget* focused = nullptr;
-        const int result = Run(about, [&](ui::Dialog& shown) {
-            for (QLabel* label : shown.findChildren<QLabel*>()) {
-                texts << label->text();
-            }
-            focused = shown.focusWidget();
-            QTest::keyClick(&shown, Qt::Key_Return);
-        });
-        QCOMPARE(result, ui::IDOK);
-        QCOMPARE(about.windowTitle(), "About Glyphsmith for TeX4ht");
-        QCOMPARE(texts,
-                 QStringList({"", "Glyphsmith for TeX4ht v 0.22", "the team",
+ui::Point TopLeft(const ui::Dialog& dialog, int id) {
+    const ui::Rect rect = dialog.GetDlgItem(id).Geometry();
+    return {rect.x, rect.y};
+}
+
+class AboutDialogTest : public test::DialogTest {};
+
+TEST_F(AboutDialogTest, TheBoxIsTemplate100) {
+    test::FakeLinkOpener opener;
+    AboutDialog about(nullptr, opener);
+    Strings texts;
+    ui::Control focused;
+    const int result = Run(about, [&](ui::Dialog& shown) {
+        texts = LabelTexts(shown);
+        focused = test::FocusedControl(shown);
+        test::Press(shown, Key::Enter);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(about.Window().Caption(), "About Glyphsmith for TeX4ht");
+    EXPECT_EQ(texts, Strings({"Glyphsmith for TeX4ht v 0.22", "the team",
                               "Copyright (C) 2026 Ostrelan", "contributors", "Developer:", "and"}));
-        QCOMPARE(focused, about.GetDlgItem(ui::IDOK));
-        QVERIFY(qobject_cast<QPushButton*>(focused)->isDefault());
-        const QLabel* icon = about.findChildren<QLabel*>().first();
-        QCOMPARE(icon->pixmap().size(), QSize(32, 32));
-        QCOMPARE(icon->pixmap().toImage(), ui::IconResource(kApplicationIconId).pixmap(32).toImage());
-        QVERIFY(opener.desktopOpens.empty());
-    }
+    EXPECT_EQ(focused, about.GetDlgItem(IDOK));
+    EXPECT_TRUE(test::IsDefaultButton(focused));
+    EXPECT_TRUE(opener.desktopOpens.empty());
+}
 
-    void theLinksOpenTheirAddressesInTheirColours() {
-        test::FakeLinkOpener opener;
-        AboutDialog about(nullptr, opener);
-        // Only the name and version keep the ordinary pointer.
-        const std::vector<std::tuple<int, std::string, ColorRef, bool>> links = {
-            {kProgramLabel, "https://tug.org/tex4ht/", kBlue, false},
-            {kMakerLabel, "https://glyphsmith.example.org/", kBlue, true},
-            {kFirstDeveloperLabel, "https://example.org/~dev/", kGreen, true},
-            {kSecondDeveloperLabel, "mailto:contributors@example.org", kGreen, true},
-        };
-        Run(about, [&](ui::Dialog&) {
-            for (const auto& [id, address, hover, linkCursor] : links) {
-                QLabel* label = LabelOf(about, id);
-                HyperLink& link = *about.LinkOn(id);
-                QCOMPARE(label->toolTip().toStdString(), address);
-                QCOMPARE(label->testAttribute(Qt::WA_SetCursor), linkCursor);
-                QCOMPARE(label->cursor().shape(),
-                         linkCursor ? Qt::PointingHandCursor : Qt::ArrowCursor);
-                QVERIFY(!label->font().underline());
-                QCOMPARE(link.TextColor(), kBlack);
-                QTest::mouseMove(label, label->rect().center());
-                QCOMPARE(link.TextColor(), hover);
-                QTest::mouseClick(label, Qt::LeftButton);
-                QVERIFY(link.Visited());
-                QTest::mouseMove(&about, QPoint(1, 1));
-                QCOMPARE(link.TextColor(), kRed);
-            }
-            about.EndDialog(ui::IDOK);
-        });
-        std::vector<std::string> opened;
-        for (const auto& link : links) {
-            opened.push_back(std::get<std::string>(link));
+// Only the name and version keep the ordinary pointer.
+TEST_F(AboutDialogTest, TheLinksOpenTheirAddressesInTheirColours) {
+    struct Link {
+        int id;
+        std::string address;
+        ColorRef hover;
+        std::optional<ui::Cursor> cursor;
+    };
+    const std::vector<Link> links = {
+        {kProgramLabel, "https://tug.org/tex4ht/", kBlue, std::nullopt},
+        {kMakerLabel, "https://glyphsmith.example.org/", kBlue, ui::Cursor::PointingHand},
+        {kFirstDeveloperLabel, "https://example.org/~dev/", kGreen, ui::Cursor::PointingHand},
+        {kSecondDeveloperLabel, "mailto:contributors@example.org", kGreen,
+         ui::Cursor::PointingHand},
+    };
+    test::FakeLinkOpener opener;
+    AboutDialog about(nullptr, opener);
+    Run(about, [&](ui::Dialog&) {
+        for (const Link& expected : links) {
+            const ui::Control label = about.GetDlgItem(expected.id);
+            HyperLink& link = *about.LinkOn(expected.id);
+            EXPECT_EQ(link.ToolTip(), expected.address);
+            EXPECT_EQ(link.CursorShown(), expected.cursor);
+            EXPECT_FALSE(link.Underlined());
+            EXPECT_EQ(link.TextColor(), kBlack);
+            test::MovePointerOver(label);
+            EXPECT_EQ(link.TextColor(), expected.hover);
+            test::Click(label);
+            EXPECT_TRUE(link.Visited());
+            test::MovePointerAway(about);
+            EXPECT_EQ(link.TextColor(), kRed);
         }
-        QCOMPARE(opener.desktopOpens, opened);
+        about.EndDialog(IDOK);
+    });
+    Strings opened;
+    for (const Link& link : links) {
+        opened.push_back(link.address);
     }
+    EXPECT_EQ(opener.desktopOpens, opened);
+}
 
-    // The labels shrink or grow to their texts with their left and top edges kept, and
-    // none runs into another control or out of the box.
-    void theFittedLinksKeepTheirPlaces() {
-        AboutDialog about;
-        if (QFontInfo(about.font()).family() != QStringLiteral("DejaVu Sans")) {
-            QSKIP("the pixel sizes below are those of DejaVu Sans 8 pt");
-        }
-        Run(about, [&](ui::Dialog&) {
-            QCOMPARE(about.size(), QSize(354, 85));
-            QCOMPARE(LabelOf(about, kProgramLabel)->pos(), QPoint(58, 13));
-            QCOMPARE(LabelOf(about, kMakerLabel)->pos(), QPoint(58, 39));
-            QCOMPARE(LabelOf(about, kFirstDeveloperLabel)->pos(), QPoint(138, 60));
-            QCOMPARE(LabelOf(about, kSecondDeveloperLabel)->pos(), QPoint(233, 60));
-            const QList<QWidget*> controls =
-                about.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-            for (QWidget* control : controls) {
-                QVERIFY(about.rect().contains(control->geometry()));
-                for (QWidget* other : controls) {
-                    QVERIFY2(
-                        other == control || !control->geometry().intersects(other->geometry()),
-                        qPrintable(control->objectName() + " overlaps " + other->objectName()));
-                }
+// The labels shrink or grow to their texts with their left and top edges kept, and none
+// runs into another control or out of the box.
+TEST_F(AboutDialogTest, TheFittedLinksKeepTheirPlaces) {
+    AboutDialog about;
+    Run(about, [&](ui::Dialog&) {
+        const ui::Size size = about.Window().ClientSize();
+        EXPECT_EQ(size, (ui::Size{354, 85}));
+        EXPECT_EQ(TopLeft(about, kProgramLabel), (ui::Point{58, 13}));
+        EXPECT_EQ(TopLeft(about, kMakerLabel), (ui::Point{58, 39}));
+        EXPECT_EQ(TopLeft(about, kFirstDeveloperLabel), (ui::Point{138, 60}));
+        EXPECT_EQ(TopLeft(about, kSecondDeveloperLabel), (ui::Point{233, 60}));
+        const ui::Rect box{0, 0, size.width, size.height};
+        const std::span<const ui::Control> controls = about.Window().Controls();
+        for (const ui::Control& control : controls) {
+            EXPECT_TRUE(box.Contains(control.Geometry())) << control.Text();
+            for (const ui::Control& other : controls) {
+                EXPECT_TRUE(other == control || !control.Geometry().Intersects(other.Geometry()))
+                    << control.Text() << " overlaps " << other.Text();
             }
-            about.EndDialog(ui::IDOK);
-        });
-    }
+        }
+        about.EndDialog(IDOK);
+    });
+}
 
-    void everyOpeningFromTheMainWindowIsANewBox() {
-        MainDialog window;
-        Run(window, [&](ui::Dialog&) {
-            scene().seam.OnNextDialog([&](ui::Dialog& shown) {
-                QCOMPARE(shown.parentWidget(), &window);
-                auto& about = dynamic_cast<AboutDialog&>(shown);
-                for (const int id : kLinkLabels) {
-                    about.LinkOn(id)->MarkVisited(true);
-                    QCOMPARE(about.LinkOn(id)->TextColor(), kRed);
-                }
-                QTest::keyClick(&shown, Qt::Key_Escape);
-            });
-            QTest::mouseClick(window.GetDlgItem(kAboutButton), Qt::LeftButton);
-
-            scene().seam.OnNextDialog([&](ui::Dialog& shown) {
-                ExpectUnvisited(shown);
-                shown.EndDialog(ui::IDOK);
-            });
-            QTest::mouseClick(window.GetDlgItem(kAboutButton), Qt::LeftButton);
-            QVERIFY(window.isVisible());
-            window.EndDialog(ui::IDCANCEL);
+TEST_F(AboutDialogTest, EveryOpeningFromTheMainWindowIsANewBox) {
+    MainDialog window;
+    Run(window, [&](ui::Dialog&) {
+        scene().seam.OnNextDialog([&](ui::Dialog& shown) {
+            EXPECT_EQ(shown.Parent(), &window);
+            auto& about = dynamic_cast<AboutDialog&>(shown);
+            for (const int id : kLinkLabels) {
+                about.LinkOn(id)->MarkVisited(true);
+                EXPECT_EQ(about.LinkOn(id)->TextColor(), kRed);
+            }
+            test::Press(shown, Key::Escape);
         });
-    }
+        test::Click(window.GetDlgItem(kAboutButton));
 
-    void theSystemMenuEntryOpensTheBox() {
-        MainDialog window;
-        QString title;
-        Run(window, [&](ui::Dialog&) {
-            scene().seam.OnNextDialog([&](ui::Dialog& shown) {
-                title = shown.windowTitle();
-                ExpectUnvisited(shown);
-                shown.close();
-            });
-            scene().seam.OnNextMenu("&About Glyphsmith for TeXht...");
-            QContextMenuEvent onBackground(QContextMenuEvent::Mouse, QPoint(3, 3),
-                                           window.mapToGlobal(QPoint(3, 3)));
-            QApplication::sendEvent(&window, &onBackground);
-            window.EndDialog(ui::IDCANCEL);
+        scene().seam.OnNextDialog([&](ui::Dialog& shown) {
+            ExpectUnvisited(shown);
+            shown.EndDialog(IDOK);
         });
-        QCOMPARE(title, "About Glyphsmith for TeX4ht");
-    }
-};
+        test::Click(window.GetDlgItem(kAboutButton));
+        EXPECT_TRUE(window.Window().IsShown());
+        window.EndDialog(IDCANCEL);
+    });
+}
+
+TEST_F(AboutDialogTest, TheSystemMenuEntryOpensTheBox) {
+    MainDialog window;
+    std::string caption;
+    Run(window, [&](ui::Dialog&) {
+        scene().seam.OnNextDialog([&](ui::Dialog& shown) {
+            caption = shown.Window().Caption();
+            ExpectUnvisited(shown);
+            test::CloseBox(shown);
+        });
+        test::SystemCommand(window, 16);
+        window.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(caption, "About Glyphsmith for TeX4ht");
+}
 
 } // namespace
 } // namespace glyphsmith
-
-QTEST_MAIN(glyphsmith::AboutDialogTest)
-#include "AboutDialogTest.moc"
