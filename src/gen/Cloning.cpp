@@ -61,12 +61,14 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
         return;
     }
     const std::string targetPath = FamilyFile(directory_, to_, subfont);
-    std::ofstream target = CreateOutputFile(targetPath);
-    if (!target) {
+    OutputFile target(targetPath);
+    if (!target.IsOpen()) {
         LogFileFailure(log, "Failed to create cloned .htf file", targetPath, subfont);
         return;
     }
-    const ClonedFile cloned = CloneHtfText(source, target, from_, to_, subfont);
+    const ClonedFile cloned = CloneHtfText(source, target.Stream(), from_, to_, subfont);
+    // An invalid source still leaves its target, empty.
+    const bool written = target.Commit();
     if (!cloned.valid) {
         log.Fail("Invalid htf file - gbk" + from_ + TwoDigits(subfont) + ".htf!\n");
         return;
@@ -77,7 +79,7 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
                  std::to_string(cloned.copiedRows) + " of its " + std::to_string(cloned.rows) +
                  " rows\n");
     }
-    if (!CloseOutputFile(target)) {
+    if (!written) {
         LogFileFailure(log, "Failed to write cloned .htf file", targetPath, subfont);
     }
 }

@@ -73,17 +73,17 @@ void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont, const Cl
         return;
     }
     const std::string htfPath = FilePath(settings_.htfDirectory, subfont, ".htf");
-    std::ofstream htf = CreateOutputFile(htfPath);
-    if (!htf) {
+    OutputFile htf(htfPath);
+    if (!htf.IsOpen()) {
         LogFileFailure(log_, "Failed to create .htf file", htfPath, subfont);
         PassOver(table);
         return;
     }
     InputShortage encShortage(encPath);
     InputShortage tableShortage(settings_.codePageFile);
-    WriteHtfFile(htf, {family_, subfont, settings_.discardBlanks}, copyright_, dateOfFamily,
-                 EncodedSubfont(encFile, table, encShortage, tableShortage));
-    if (!CloseOutputFile(htf)) {
+    WriteHtfFile(htf.Stream(), {family_, subfont, settings_.discardBlanks}, copyright_,
+                 dateOfFamily, EncodedSubfont(encFile, table, encShortage, tableShortage));
+    if (!htf.Commit()) {
         LogFileFailure(log_, "Failed to write .htf file", htfPath, subfont);
     }
     encShortage.Report(log_, htfPath);
