@@ -64,7 +64,8 @@ std::string AliasFileText(const std::string& targetFont, const std::string& alia
 
 RunOutcome RunAlias(const std::string& targetFont, const std::string& aliasFont,
                     const GenerationSettings& settings, RunUi& ui) {
-    if (WarnIfAnyNameLeavesDirectory(ui, {&targetFont, &aliasFont})) {
+    // The target name only goes into the files, never into a path.
+    if (WarnIfAnyNameLeavesDirectory(ui, {&aliasFont})) {
         return RunOutcome::Stopped;
     }
     return RunSubfontSeries(ui, FamilyDirectory(settings.aliasDirectory, aliasFont),
