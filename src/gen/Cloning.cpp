@@ -2,6 +2,7 @@
 
 #include "FamilyPaths.h"
 #include "Files.h"
+#include "InputShortage.h"
 #include "LineReader.h"
 #include "Paths.h"
 #include "RunFrame.h"
@@ -74,10 +75,11 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
         return;
     }
     if (cloned.copiedRows < cloned.rows) {
-        log.Fail(sourcePath + ": the file has ended after line " +
-                 std::to_string(cloned.sourceLines) + ", so " + targetPath + " has " +
-                 std::to_string(cloned.copiedRows) + " of its " + std::to_string(cloned.rows) +
-                 " rows\n");
+        log.Fail(InputNote(sourcePath, std::nullopt,
+                           EndedAfterLine("the file", cloned.sourceLines) + ", so " + targetPath +
+                               " has " + std::to_string(cloned.copiedRows) + " of its " +
+                               std::to_string(cloned.rows) + " rows") +
+                 "\n");
     }
     if (!written) {
         LogFileFailure(log, "Failed to write cloned .htf file", targetPath, subfont);

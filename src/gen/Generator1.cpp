@@ -50,8 +50,7 @@ void FamilyGenerator::Run(const SubfontDefinitions& definitions) {
 
 void FamilyGenerator::NoteProblems(const SubfontDefinitions& definitions) {
     for (const SfdProblem& problem : definitions.Problems()) {
-        log_.Fail(settings_.sfdFile + ":" + std::to_string(problem.line) + ": " + problem.reason +
-                  "\n");
+        log_.Fail(InputNote(settings_.sfdFile, problem.line, problem.reason) + "\n");
     }
 }
 

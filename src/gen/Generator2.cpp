@@ -49,9 +49,10 @@ void FamilyGenerator::Run() {
     }
     CodePageWalk table(tableFile);
     if (!table.SkipPreamble()) {
-        log_.Fail(settings_.codePageFile + ":" + std::to_string(table.LinesRead()) +
-                  ": no line holds \"" + std::string(kCodePageMarker) +
-                  "\", so the table gives no values\n");
+        log_.Fail(InputNote(settings_.codePageFile, std::nullopt,
+                            EndedWithoutMarker("the table", table.LinesRead(), kCodePageMarker) +
+                                ", so it gives no values") +
+                  "\n");
     }
     const std::string target = JoinPath(settings_.htfDirectory, family_);
     if (!MakeFamilyDirectory(target, "\n", log_, ui_)) {
