@@ -30,13 +30,13 @@ std::string Declarations(const GenerationSettings& settings) {
 void WriteAliasFile(const std::string& targetFont, const std::string& aliasFont, int subfont,
                     const GenerationSettings& settings, RunLog& log) {
     const std::string path = FamilyFile(settings.aliasDirectory, aliasFont, subfont);
-    std::ofstream out = CreateOutputFile(path);
-    if (!out) {
+    OutputFile out(path);
+    if (!out.IsOpen()) {
         LogFileFailure(log, "Failed to create the alias .htf file", path, subfont);
         return;
     }
-    out << AliasFileText(targetFont, aliasFont, subfont, settings);
-    if (!CloseOutputFile(out)) {
+    out.Stream() << AliasFileText(targetFont, aliasFont, subfont, settings);
+    if (!out.Commit()) {
         LogFileFailure(log, "Failed to write the alias .htf file", path, subfont);
     }
 }
@@ -64,7 +64,8 @@ std::string AliasFileText(const std::string& targetFont, const std::string& alia
 
 RunOutcome RunAlias(const std::string& targetFont, const std::string& aliasFont,
                     const GenerationSettings& settings, RunUi& ui) {
-    if (WarnIfAnyNameLeavesDirectory(ui, {&targetFont, &aliasFont})) {
+    // The target name only goes into the files, never into a path.
+    if (WarnIfAnyNameLeavesDirectory(ui, {&aliasFont})) {
         return RunOutcome::Stopped;
     }
     return RunSubfontSeries(ui, FamilyDirectory(settings.aliasDirectory, aliasFont),

@@ -22,7 +22,8 @@ std::string AliasFileText(const std::string& targetFont, const std::string& alia
                           const GenerationSettings& settings);
 
 // Writes the 94 alias files of the family aliasFont in settings.aliasDirectory, each
-// pointing to the same subfont of targetFont. Refuses names that leave the directory.
+// pointing to the same subfont of targetFont, which is written as typed. Refuses an alias
+// name that would leave the directory.
 RunOutcome RunAlias(const std::string& targetFont, const std::string& aliasFont,
                     const GenerationSettings& settings, RunUi& ui);
 

@@ -2,6 +2,7 @@
 
 #include "FamilyPaths.h"
 #include "Files.h"
+#include "InputShortage.h"
 #include "LineReader.h"
 #include "Paths.h"
 #include "RunFrame.h"
@@ -61,23 +62,26 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
         return;
     }
     const std::string targetPath = FamilyFile(directory_, to_, subfont);
-    std::ofstream target = CreateOutputFile(targetPath);
-    if (!target) {
+    OutputFile target(targetPath);
+    if (!target.IsOpen()) {
         LogFileFailure(log, "Failed to create cloned .htf file", targetPath, subfont);
         return;
     }
-    const ClonedFile cloned = CloneHtfText(source, target, from_, to_, subfont);
+    const ClonedFile cloned = CloneHtfText(source, target.Stream(), from_, to_, subfont);
+    // An invalid source still leaves its target, empty.
+    const bool written = target.Commit();
     if (!cloned.valid) {
         log.Fail("Invalid htf file - gbk" + from_ + TwoDigits(subfont) + ".htf!\n");
         return;
     }
     if (cloned.copiedRows < cloned.rows) {
-        log.Fail(sourcePath + ": the file has ended after line " +
-                 std::to_string(cloned.sourceLines) + ", so " + targetPath + " has " +
-                 std::to_string(cloned.copiedRows) + " of its " + std::to_string(cloned.rows) +
-                 " rows\n");
+        log.Fail(InputNote(sourcePath, std::nullopt,
+                           EndedAfterLine("the file", cloned.sourceLines) + ", so " + targetPath +
+                               " has " + std::to_string(cloned.copiedRows) + " of its " +
+                               std::to_string(cloned.rows) + " rows") +
+                 "\n");
     }
-    if (!CloseOutputFile(target)) {
+    if (!written) {
         LogFileFailure(log, "Failed to write cloned .htf file", targetPath, subfont);
     }
 }

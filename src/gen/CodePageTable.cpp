@@ -32,11 +32,10 @@ CodePageWalk::Value CodePageWalk::Next() {
     Value value{std::nullopt, 0, false};
     if (reader_.Next(line_)) {
         value.digits = TableLineDigits(line_);
-        value.line = reader_.LineNumber();
     } else {
-        value.line = reader_.LineNumber() + 1;
         value.tableEnded = true;
     }
+    value.line = reader_.LineNumber();
     AdvanceTrailByte();
     return value;
 }
@@ -67,16 +66,18 @@ CharacterReference EncodedSubfont::operator()(int, bool rowWritten) {
         return std::nullopt;
     }
     if (!encHasLine) {
-        encShortage_.Record(enc_.LineNumber() + 1, "the file has ended");
+        encShortage_.Record(std::nullopt, EndedAfterLine("the file", enc_.LineNumber()));
         return std::nullopt;
     }
     if (encLine_.find("/.notdef") != std::string::npos) {
         return std::nullopt;
     }
     if (!value.digits) {
-        tableShortage_.Record(value.line, value.tableEnded
-                                              ? "the table has ended"
-                                              : "no four hexadecimal digits at characters 8 to 11");
+        if (value.tableEnded) {
+            tableShortage_.Record(std::nullopt, EndedAfterLine("the table", value.line));
+        } else {
+            tableShortage_.Record(value.line, "no four hexadecimal digits at characters 8 to 11");
+        }
         return std::nullopt;
     }
     return "x" + *value.digits;

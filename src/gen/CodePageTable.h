@@ -30,7 +30,7 @@ class CodePageWalk {
   public:
     struct Value {
         std::optional<std::string> digits; // none when the line has none, or the table ended
-        int line;                          // the line read, or the one missing after the end
+        int line;                          // the line read; after the end, the last one
         bool tableEnded;
     };
 

@@ -6,6 +6,13 @@
 
 namespace glyphsmith {
 
+namespace {
+
+// Some editors begin a UTF-8 file with it; it is no text of the template.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
+
 std::optional<CopyrightTemplate> CopyrightTemplate::Load(const std::string& path) {
     std::ifstream in = OpenInputFile(path);
     if (!in) {
@@ -19,6 +26,9 @@ CopyrightTemplate CopyrightTemplate::Parse(std::istream& in) {
     LineReader reader(in);
     std::string text;
     while (reader.Next(text)) {
+        if (reader.LineNumber() == 1 && text.starts_with(kUtf8ByteOrderMark)) {
+            text.erase(0, kUtf8ByteOrderMark.size());
+        }
         const bool dated = text.find(".htf") != std::string::npos;
         // A last line without its line end still gets one, so that a row never runs on
         // into the next.

@@ -13,7 +13,8 @@ namespace glyphsmith {
 inline constexpr const char* kCopyrightTemplateFile = "copyright.txt";
 
 // "copyright.txt": lines merged one per row into every generated .htf file, from the
-// first line again for every file. It is read once per run and kept in memory.
+// first line again for every file. It is read once per run and kept in memory; a UTF-8
+// byte order mark at its very start is left out.
 class CopyrightTemplate {
   public:
     struct Line {

@@ -50,15 +50,14 @@ void FamilyGenerator::Run(const SubfontDefinitions& definitions) {
 
 void FamilyGenerator::NoteProblems(const SubfontDefinitions& definitions) {
     for (const SfdProblem& problem : definitions.Problems()) {
-        log_.Fail(settings_.sfdFile + ":" + std::to_string(problem.line) + ": " + problem.reason +
-                  "\n");
+        log_.Fail(InputNote(settings_.sfdFile, problem.line, problem.reason) + "\n");
     }
 }
 
 void FamilyGenerator::GenerateSubfont(const SubfontDefinitions& definitions, int subfont) {
     const std::string htfPath = FamilyFile(settings_.htfDirectory, family_, subfont);
-    std::ofstream htf = CreateOutputFile(htfPath);
-    if (!htf) {
+    OutputFile htf(htfPath);
+    if (!htf.IsOpen()) {
         LogFileFailure(log_, "Fail to create .htf file", htfPath, subfont);
         return;
     }
@@ -66,8 +65,9 @@ void FamilyGenerator::GenerateSubfont(const SubfontDefinitions& definitions, int
     const CodeSource codes = [&](int code, bool rowWritten) -> CharacterReference {
         return rowWritten ? definitions.Reference(subfont, code, shortage) : std::nullopt;
     };
-    WriteHtfFile(htf, {fontName_, subfont, settings_.discardBlanks}, copyright_, clock_, codes);
-    if (!CloseOutputFile(htf)) {
+    WriteHtfFile(htf.Stream(), {fontName_, subfont, settings_.discardBlanks}, copyright_, clock_,
+                 codes);
+    if (!htf.Commit()) {
         LogFileFailure(log_, "Fail to write .htf file", htfPath, subfont);
     }
     shortage.Report(log_, htfPath);

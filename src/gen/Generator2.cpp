@@ -49,9 +49,10 @@ void FamilyGenerator::Run() {
     }
     CodePageWalk table(tableFile);
     if (!table.SkipPreamble()) {
-        log_.Fail(settings_.codePageFile + ":" + std::to_string(table.LinesRead()) +
-                  ": no line holds \"" + std::string(kCodePageMarker) +
-                  "\", so the table gives no values\n");
+        log_.Fail(InputNote(settings_.codePageFile, std::nullopt,
+                            EndedWithoutMarker("the table", table.LinesRead(), kCodePageMarker) +
+                                ", so it gives no values") +
+                  "\n");
     }
     const std::string target = JoinPath(settings_.htfDirectory, family_);
     if (!MakeFamilyDirectory(target, "\n", log_, ui_)) {
@@ -73,17 +74,17 @@ void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont, const Cl
         return;
     }
     const std::string htfPath = FilePath(settings_.htfDirectory, subfont, ".htf");
-    std::ofstream htf = CreateOutputFile(htfPath);
-    if (!htf) {
+    OutputFile htf(htfPath);
+    if (!htf.IsOpen()) {
         LogFileFailure(log_, "Failed to create .htf file", htfPath, subfont);
         PassOver(table);
         return;
     }
     InputShortage encShortage(encPath);
     InputShortage tableShortage(settings_.codePageFile);
-    WriteHtfFile(htf, {family_, subfont, settings_.discardBlanks}, copyright_, dateOfFamily,
-                 EncodedSubfont(encFile, table, encShortage, tableShortage));
-    if (!CloseOutputFile(htf)) {
+    WriteHtfFile(htf.Stream(), {family_, subfont, settings_.discardBlanks}, copyright_,
+                 dateOfFamily, EncodedSubfont(encFile, table, encShortage, tableShortage));
+    if (!htf.Commit()) {
         LogFileFailure(log_, "Failed to write .htf file", htfPath, subfont);
     }
     encShortage.Report(log_, htfPath);

@@ -102,9 +102,10 @@ SubfontDefinitions SubfontDefinitions::Read(std::istream& in) {
     }
     file.lineCount_ = reader.LineNumber();
     if (!markerSeen) {
-        file.problems_.insert(file.problems_.begin(),
-                              {file.lineCount_, "no line holds \"" + std::string(kSfdMarker) +
-                                                    "\", so the file is read from its first line"});
+        file.problems_.insert(
+            file.problems_.begin(),
+            {std::nullopt, EndedWithoutMarker("the file", file.lineCount_, kSfdMarker) +
+                               ", so it is read from its first line"});
     }
     return file;
 }
@@ -131,7 +132,8 @@ CharacterReference SubfontDefinitions::Reference(int subfont, int code,
                                                  InputShortage& shortage) const {
     const Subfont& listed = subfonts_[subfont - 1];
     if (!listed.listed) {
-        shortage.Record(lineCount_, "the file lists no subfont " + TwoDigits(subfont));
+        shortage.Record(std::nullopt, EndedAfterLine("the file", lineCount_) +
+                                          " and lists no subfont " + TwoDigits(subfont));
         return std::nullopt;
     }
     if (static_cast<std::size_t>(code) >= listed.entries.size()) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <istream>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,7 +47,7 @@ std::vector<SfdEntry> SfdLineEntries(std::string_view line,
 // A problem of the file as a whole (no marker, a subfont with too many codes), which
 // the run notes once for every family.
 struct SfdProblem {
-    int line;
+    std::optional<int> line; // none when the file has ended without what it lacks
     std::string reason;
 };
 

@@ -82,6 +82,19 @@ std::string HtfFile(const std::string& family, int subfont) {
     return Native("out/gbk" + family + "/gbk" + family + TwoDigits(subfont) + ".htf");
 }
 
+std::string AliasFile(const std::string& alias, int subfont) {
+    return Native("al/gbk" + alias + "/gbk" + alias + TwoDigits(subfont) + ".htf");
+}
+
+std::string SeriesLines(const std::string& failure, const std::function<std::string(int)>& pathOf) {
+    std::string lines;
+    for (int subfont = 1; subfont <= 94; ++subfont) {
+        lines += failure + " " + pathOf(subfont) + "!" +
+                 (subfont < 94 ? "Go to the next file!\n" : "\n");
+    }
+    return lines;
+}
+
 std::string EncFile(int subfont) {
     return Native("enc/gbksong/gbksong" + TwoDigits(subfont) + ".enc");
 }

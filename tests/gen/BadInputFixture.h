@@ -8,6 +8,7 @@
 #include "Paths.h"
 #include "TestSupport.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -57,6 +58,12 @@ inline std::string CloneSource(int subfont) {
 inline std::string CloneTarget(int subfont) {
     return HtfFile("fsong", subfont);
 }
+
+// "al/gbkx/gbkx07.htf": an alias file as the alias run names it.
+std::string AliasFile(const std::string& alias, int subfont);
+
+// A failure line for every subfont: "<failure> <path>!" and the series suffix.
+std::string SeriesLines(const std::string& failure, const std::function<std::string(int)>& pathOf);
 
 // The family gbksong of Generator 2: its .enc files and its progress line.
 std::string EncFile(int subfont);

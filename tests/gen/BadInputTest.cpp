@@ -20,10 +20,16 @@ using test::WriteFile;
 
 constexpr std::size_t kTenMegabytes = 10 * 1024 * 1024;
 
-const std::string kNoSfdMarker =
-    ": no line holds \"The input encoding is Unicode\", so the file is read from its first line\n";
-const std::string kNoTableMarker =
-    ": no line holds \";LeadByte = 0x81\", so the table gives no values\n";
+// "UGBK.sfd: the file has ended after line 3 with no line that holds ..."
+std::string NoSfdMarker(int lastLine) {
+    return "UGBK.sfd: the file has ended after line " + std::to_string(lastLine) +
+           " with no line that holds \"The input encoding is Unicode\", so it is read from its "
+           "first line\n";
+}
+std::string NoTableMarker(int lastLine) {
+    return "MS-GBK-Codepage.txt: the table has ended after line " + std::to_string(lastLine) +
+           " with no line that holds \";LeadByte = 0x81\", so it gives no values\n";
+}
 
 // A file made by another program: NUL bytes and bytes above 127, no line that begins
 // with a digit, three lines of which the last has no line end.
@@ -33,30 +39,32 @@ const std::string kBinary("\x7F"
                           "\0\0\0\0 0x4E02",
                           31);
 
-// One note per file: "UGBK.sfd:3: the file lists no subfont 02; 256 codes of ...".
-std::string NoSubfontNotes(int line, int from) {
+// One note per file: "UGBK.sfd: the file has ended after line 3 and lists no subfont 02;
+// 256 codes of ...".
+std::string NoSubfontNotes(int lastLine, int from) {
     std::string notes;
     for (int subfont = from; subfont <= 94; ++subfont) {
-        notes += "UGBK.sfd:" + std::to_string(line) + ": the file lists no subfont " +
-                 TwoDigits(subfont) + "; 256 codes of " + test::Gen1File(subfont) +
-                 " are written without a character\n";
+        notes += "UGBK.sfd: the file has ended after line " + std::to_string(lastLine) +
+                 " and lists no subfont " + TwoDigits(subfont) + "; 256 codes of " +
+                 test::Gen1File(subfont) + " are written without a character\n";
     }
     return notes;
 }
 
-// "enc/gbksong/gbksong02.enc:11: the file has ended; 247 codes of ..."
-std::string Note(const std::string& input, int line, const std::string& reason, int codes,
-                 int subfont) {
-    return input + ":" + std::to_string(line) + ": " + reason + "; " + std::to_string(codes) +
-           " codes of " + test::Gen2File(subfont) + " are written without a character\n";
+// "enc/gbksong/gbksong02.enc: the file has ended after line 10; 247 codes of ..."
+std::string Note(const std::string& place, const std::string& reason, int codes, int subfont) {
+    return place + ": " + reason + "; " + std::to_string(codes) + " codes of " +
+           test::Gen2File(subfont) + " are written without a character\n";
 }
 
-std::string EncNote(int subfont, int line, int codes) {
-    return Note(test::EncFile(subfont), line, "the file has ended", codes, subfont);
+std::string EncNote(int subfont, int lastLine, int codes) {
+    return Note(test::EncFile(subfont), "the file has ended after line " + std::to_string(lastLine),
+                codes, subfont);
 }
 
-std::string TableNote(int line, const std::string& reason, int codes, int subfont) {
-    return Note("MS-GBK-Codepage.txt", line, reason, codes, subfont);
+std::string TableEndNote(int lastLine, int codes, int subfont) {
+    return Note("MS-GBK-Codepage.txt", "the table has ended after line " + std::to_string(lastLine),
+                codes, subfont);
 }
 
 std::string Replaced(std::string text, char from, char to) {
@@ -71,8 +79,7 @@ TEST_F(EmptyOrBinaryFile, ADefinitionFileGivesBlankRowsAndANotePerFile) {
         WriteFile("UGBK.sfd", content);
         ui.messages.clear();
         EXPECT_EQ(Gen1(), RunOutcome::CompletedWithFailures);
-        EXPECT_EQ(ReadFile("log.txt"),
-                  "UGBK.sfd:" + std::to_string(lines) + kNoSfdMarker + NoSubfontNotes(lines, 1));
+        EXPECT_EQ(ReadFile("log.txt"), NoSfdMarker(lines) + NoSubfontNotes(lines, 1));
         EXPECT_EQ(ReadFile(test::Gen1File(1)), HtfText("gbksong01 0 255", BlankRows(0, 255)));
         EXPECT_EQ(ReadFile(test::Gen1File(94)), HtfText("gbksong94 0 255", BlankRows(0, 255)));
         EXPECT_EQ(ui.messages, std::vector{Warning(test::kSomeFailed)});
@@ -83,10 +90,8 @@ TEST_F(EmptyOrBinaryFile, ATableGivesNoValuesAndAnEncFileEndsEarly) {
     // The binary .enc file's first line is passed over as its name; its two further lines
     // are codes with a character, for which the table has no value.
     const std::string tableNotes[] = {
-        "MS-GBK-Codepage.txt:0" + kNoTableMarker + TableNote(1, "the table has ended", 256, 1) +
-            EncNote(2, 1, 256),
-        "MS-GBK-Codepage.txt:3" + kNoTableMarker + TableNote(4, "the table has ended", 256, 1) +
-            EncNote(2, 4, 254) + TableNote(4, "the table has ended", 2, 2),
+        NoTableMarker(0) + TableEndNote(0, 256, 1) + EncNote(2, 0, 256),
+        NoTableMarker(3) + TableEndNote(3, 256, 1) + EncNote(2, 3, 254) + TableEndNote(3, 2, 2),
     };
     for (int binary = 0; binary <= 1; ++binary) {
         const std::string content = binary ? kBinary : "";
@@ -129,7 +134,7 @@ TEST_F(TenMegabyteLine, OfTheDefinitionFileFillsItsSubfontAndNoMore) {
     }
     WriteFile("UGBK.sfd", line);
     EXPECT_EQ(Gen1(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), "UGBK.sfd:1" + kNoSfdMarker +
+    EXPECT_EQ(ReadFile("log.txt"), NoSfdMarker(1) +
                                        "UGBK.sfd:1: subfont 01 lists more than 256 codes; the "
                                        "rest are passed over\n" +
                                        NoSubfontNotes(1, 2));
@@ -194,8 +199,8 @@ TEST_F(CrOnlyLineEnds, MakeTableEncFileAndTemplateOneLineEach) {
     test::WriteEnc(1, EncText());
     test::WriteEnc(2, Replaced(EncText(), '\n', '\r'));
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), test::Progress() + TableNote(2, "the table has ended", 256, 1) +
-                                       EncNote(2, 2, 256) + test::MissingEncLines(3, 94));
+    EXPECT_EQ(ReadFile("log.txt"), test::Progress() + TableEndNote(1, 256, 1) + EncNote(2, 1, 256) +
+                                       test::MissingEncLines(3, 94));
     EXPECT_EQ(ReadFile(test::Gen2File(1)),
               HtfText("gbksong01 0 255",
                       test::WithEnds(BlankRows(0, 0), {"a\rb\r"}) + BlankRows(1, 255)));
@@ -222,8 +227,9 @@ TEST_F(CutShort, ATableCutInTheMiddleOfABlockAndOfALine) {
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"),
               test::Progress() +
-                  TableNote(292, "no four hexadecimal digits at characters 8 to 11", 227, 2) +
-                  TableNote(293, "the table has ended", 256, 3) + test::MissingEncLines(4, 94));
+                  Note("MS-GBK-Codepage.txt:292",
+                       "no four hexadecimal digits at characters 8 to 11", 227, 2) +
+                  TableEndNote(292, 256, 3) + test::MissingEncLines(4, 94));
     EXPECT_EQ(ReadFile(test::Gen2File(1)), HtfText("gbksong01 0 255", HtfRows(1, 0, 255)));
     EXPECT_EQ(ReadFile(test::Gen2File(2)),
               HtfText("gbksong02 0 255", HtfRows(2, 0, 28) + BlankRows(29, 255)));
@@ -254,7 +260,7 @@ TEST_F(CutShort, EncFilesOfTenLinesEndEarlyAndOfAThousandLinesAreReadTo257) {
     test::WriteEnc(3, EncText());
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"),
-              test::Progress() + EncNote(2, 11, 247) + test::MissingEncLines(4, 94));
+              test::Progress() + EncNote(2, 10, 247) + test::MissingEncLines(4, 94));
     EXPECT_EQ(ReadFile(test::Gen2File(1)), HtfText("gbksong01 0 255", HtfRows(1, 0, 255)));
     EXPECT_EQ(ReadFile(test::Gen2File(2)),
               HtfText("gbksong02 0 255", HtfRows(2, 0, 8) + BlankRows(9, 255)));

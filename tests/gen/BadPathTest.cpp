@@ -12,32 +12,20 @@ namespace glyphsmith {
 namespace {
 
 namespace fs = std::filesystem;
+using test::AliasFile;
 using test::HtfFile;
 using test::HtfRows;
 using test::HtfText;
 using test::Information;
 using test::Native;
 using test::ReadFile;
+using test::SeriesLines;
 using test::Warning;
 using test::WriteFile;
 
 const std::string kLogFailed = "Failed to create/open the log file!";
 const std::string kAliasFailed =
     "Some alias .htf files could not be created; see log.txt for details.";
-
-// A failure line for every subfont: "<failure> <path>!" and the series suffix.
-std::string SeriesLines(const std::string& failure, const std::function<std::string(int)>& pathOf) {
-    std::string lines;
-    for (int subfont = 1; subfont <= 94; ++subfont) {
-        lines += failure + " " + pathOf(subfont) + "!" +
-                 (subfont < 94 ? "Go to the next file!\n" : "\n");
-    }
-    return lines;
-}
-
-std::string AliasFile(const std::string& alias, int subfont) {
-    return Native("al/gbk" + alias + "/gbk" + alias + TwoDigits(subfont) + ".htf");
-}
 
 // A relative path of nested directories of nine letters, its last one ten.
 const std::string kDeepTop = "ddddddddd";

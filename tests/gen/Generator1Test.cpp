@@ -267,7 +267,8 @@ TEST_F(Generator1Test, FlawsOfTheFileAreNotedForEveryFamily) {
                     "1 code of " +
                     directory +
                     "01.htf is written without a character\n"
-                    "UGBK.sfd:2979: the file lists no subfont 57; 256 codes of " +
+                    "UGBK.sfd: the file has ended after line 2979 and lists no subfont 57; 256 "
+                    "codes of " +
                     directory + "57.htf are written without a character\n";
     }
     EXPECT_EQ(ReadFile("log.txt"), expected);
@@ -279,8 +280,9 @@ TEST_F(Generator1Test, FlawsOfTheFileAreNotedForEveryFamily) {
 TEST_F(Generator1Test, AFileWithoutItsMarkerIsNotedAndReadFromItsStart) {
     WriteFile("UGBK.sfd", WithLine(CountedLayout(), 2, "# Unicode values"));
     EXPECT_EQ(Run("song hei"), RunOutcome::CompletedWithFailures);
-    const std::string note = "UGBK.sfd:3011: no line holds \"The input encoding is Unicode\", so "
-                             "the file is read from its first line\n";
+    const std::string note = "UGBK.sfd: the file has ended after line 3011 with no line that "
+                             "holds \"The input encoding is Unicode\", so it is read from its "
+                             "first line\n";
     EXPECT_EQ(ReadFile("log.txt"), note + note);
     EXPECT_EQ(ReadFile("out/gbkhei/gbkhei01.htf"), HtfText("gbkhei01 0 255", Rows(1, 0, 255)));
 }

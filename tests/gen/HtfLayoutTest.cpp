@@ -103,6 +103,13 @@ TEST(HtfLayout, TemplateLastLineWithoutLineEndStillEndsItsRow) {
                                                               "gbksong94 0 37\n");
 }
 
+TEST(HtfLayout, AByteOrderMarkIsLeftOutAtTheTemplateStartOnly) {
+    const std::string mark = "\xEF\xBB\xBF";
+    EXPECT_EQ(WriteFile({"gbksong", 94, true}, mark + "A\n" + mark + "B\n"),
+              "gbksong94 0 37\n" + Row(0, "A\n") + Row(1, mark + "B\n") + Rows(2, 37) +
+                  "gbksong94 0 37\n");
+}
+
 TEST(HtfLayout, CodesAreAskedForEvenWhenTheirRowsAreLeftOut) {
     std::vector<std::pair<int, bool>> asked;
     std::ostringstream out;

@@ -85,8 +85,8 @@ TEST_F(SubfontDefinitionsTest, SubfontsAreFoundByTheirNumbers) {
               std::make_pair(CharacterReference(),
                              std::string("UGBK.sfd:7: subfont 02 ends after 3 codes; 1 code of "
                                          "x.htf is written without a character\n")));
-    EXPECT_EQ(Lookup(3, 0).second, "UGBK.sfd:10: the file lists no subfont 03; 1 code of x.htf "
-                                   "is written without a character\n");
+    EXPECT_EQ(Lookup(3, 0).second, "UGBK.sfd: the file has ended after line 10 and lists no "
+                                   "subfont 03; 1 code of x.htf is written without a character\n");
 }
 
 TEST_F(SubfontDefinitionsTest, CodesBeyondTheGbkSequenceNeedNoNote) {

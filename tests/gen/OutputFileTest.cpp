@@ -1,0 +1,109 @@
+// Output files replace their earlier files whole. A write fails the way a full disk makes
+// it fail in a child process whose files may not grow past a limit (EFBIG), so that no
+// test needs root or a file system of its own.
+#include "BadInputFixture.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <map>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace glyphsmith {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadFile;
+using test::SeriesLines;
+using test::WriteFile;
+
+// Every file under the runs' output directories, with its size: a file written in part
+// is shorter than the whole one.
+std::map<std::string, std::uintmax_t> OutputFiles() {
+    std::map<std::string, std::uintmax_t> files;
+    for (const char* root : {"out", "al"}) {
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+            if (!entry.is_directory()) {
+                files[entry.path().string()] = entry.file_size();
+            }
+        }
+    }
+    return files;
+}
+
+class ReplacedOutput : public test::BadInputTest {
+  protected:
+    static constexpr rlim_t kFileSizeLimit = 16000;
+
+    // The run in a child process whose writes past kFileSizeLimit bytes of a file fail.
+    RunOutcome Limited(const std::function<RunOutcome()>& run) {
+        const pid_t child = fork();
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the process
+            const rlimit limit{kFileSizeLimit, kFileSizeLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            _exit(static_cast<int>(run()));
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status));
+        return static_cast<RunOutcome>(WEXITSTATUS(status));
+    }
+};
+
+TEST_F(ReplacedOutput, AFailedWriteKeepsTheEarlierFileAndLeavesNoOther) {
+    // Every output of every run passes the limit; no log does.
+    const std::string longLine(20000, 'c');
+    WriteFile("copyright.txt", longLine + "\n");
+    settings.bold = true;
+    settings.otherStyle = longLine;
+    test::WriteEnc(1, test::EncText());
+    ASSERT_EQ(Gen1(), RunOutcome::Completed);
+    ASSERT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
+    ASSERT_EQ(Clone(), RunOutcome::Completed);
+    ASSERT_EQ(Alias(), RunOutcome::Completed);
+    const auto earlier = OutputFiles();
+
+    EXPECT_EQ(Limited([this] { return Gen1("song hei"); }), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(ReadFile("log.txt"), SeriesLines("Fail to write .htf file", test::Gen1File) +
+                                       SeriesLines("Fail to write .htf file", [](int subfont) {
+                                           return test::HtfFile("hei", subfont);
+                                       }));
+    EXPECT_EQ(Limited([this] { return Gen2(); }), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(ReadFile("log.txt"), test::Progress() + "Failed to write .htf file " +
+                                       test::Gen2File(1) + "!Go to the next file!\n" +
+                                       test::MissingEncLines(2, 94));
+    EXPECT_EQ(Limited([this] { return Clone(); }), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(ReadFile("log.txt"),
+              SeriesLines("Failed to write cloned .htf file", test::CloneTarget));
+    EXPECT_EQ(Limited([this] { return Alias(); }), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(ReadFile("log.txt"),
+              SeriesLines("Failed to write the alias .htf file",
+                          [](int subfont) { return test::AliasFile("x", subfont); }));
+
+    EXPECT_EQ(OutputFiles(), earlier);
+    EXPECT_TRUE(fs::is_empty("out/gbkhei"));
+}
+
+TEST_F(ReplacedOutput, ALinkStaysALinkAndItsFileKeepsItsPermissions) {
+    const fs::perms ownerOnly = fs::perms::owner_read | fs::perms::owner_write;
+    WriteFile("kept/gbksong01.htf", "earlier");
+    fs::permissions("kept/gbksong01.htf", ownerOnly);
+    fs::create_directories("out/gbksong");
+    fs::create_symlink("../../kept/gbksong01.htf", test::Gen1File(1));
+    fs::create_symlink("../../kept/gbksong02.htf", test::Gen1File(2)); // nothing there yet
+
+    EXPECT_EQ(Gen1(), RunOutcome::Completed);
+    for (int subfont : {1, 2}) {
+        EXPECT_TRUE(fs::is_symlink(test::Gen1File(subfont))) << subfont;
+        const std::string header = "gbksong" + TwoDigits(subfont) + " 0 255";
+        EXPECT_EQ(ReadFile("kept/gbksong" + TwoDigits(subfont) + ".htf"),
+                  test::HtfText(header, test::HtfRows(subfont, 0, 255)));
+    }
+    EXPECT_EQ(fs::status("kept/gbksong01.htf").permissions(), ownerOnly);
+    EXPECT_EQ(std::distance(fs::directory_iterator("kept"), fs::directory_iterator()), 2);
+}
+
+} // namespace
+} // namespace glyphsmith
