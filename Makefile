@@ -31,7 +31,8 @@ fuzz:
 	cmake --build --preset fuzz --parallel $(JOBS)
 	ctest --preset fuzz --parallel 2
 
-# The core and the command line built for Windows, their tests run under wine64.
+# The core, the command line and the Win32 window side built for Windows, their tests run
+# under wine64.
 test-windows:
 	scripts/install-deps windows
 	cmake --preset mingw

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs a Windows program under wine on an X server of its own: Win32 dialogs need a display.
+# A wineserver still alive from a run without a display keeps a desktop without one, and
+# every dialog then fails with error 1400; so the prefix's server is waited for first, and
+# again at the end, so that no wine process outlives the X server.
+set -euo pipefail
+wineserver=$1
+shift
+"$wineserver" -w
+export wineserver
+exec xvfb-run -a bash -c 'status=0; "$@" || status=$?; "$wineserver" -w; exit $status' \
+    run-on-display "$@"
