@@ -23,6 +23,9 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, Dialog* parent)
 Dialog::~Dialog() = default;
 
 int Dialog::DoModal() {
+    if (!window_->Exists()) {
+        return -1;
+    }
     result_.reset();
     if (OnInitDialog()) {
         FocusFirstTabStop();

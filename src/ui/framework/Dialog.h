@@ -33,7 +33,8 @@ class Dialog {
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    // Runs OnInitDialog, then the modal loop; IDOK or IDCANCEL.
+    // Runs OnInitDialog, then the modal loop; IDOK or IDCANCEL, or -1 at once when the
+    // window could not be made.
     int DoModal();
     void EndDialog(int result);
     // The result of the last modal run once it ended; nothing while it runs.

@@ -19,6 +19,8 @@ class DialogWindow {
   public:
     virtual ~DialogWindow() = default;
 
+    // False when the window system could not make the window; it then has no controls.
+    virtual bool Exists() const = 0;
     // Every control, in template order.
     virtual std::span<const Control> Controls() const = 0;
 

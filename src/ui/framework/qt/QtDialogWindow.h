@@ -14,6 +14,7 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
   public:
     QtDialogWindow(Dialog& dialog, const DialogTemplate& dialogTemplate, QWidget* parent);
 
+    bool Exists() const override { return true; }
     std::span<const Control> Controls() const override { return controls_; }
     int RunModalLoop() override;
     void End(int result) override;
