@@ -4,6 +4,7 @@
 #include "FileDialogs.h"
 #include "MainDialog.h"
 #include "MainDialogTemplate.h"
+#include "QtPrinting.h"
 #include "SettingsStore.h"
 #include "UserActions.h"
 

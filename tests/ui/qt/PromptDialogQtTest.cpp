@@ -4,6 +4,7 @@
 #include "CloneDialog.h"
 #include "DialogTest.h"
 #include "FontListDialog.h"
+#include "QtPrinting.h"
 #include "QtWidgets.h"
 #include "WindowChecks.h"
 
