@@ -2,14 +2,20 @@
 // notation.
 #include "DialogTest.h"
 #include "FileDialogs.h"
+#include "FileOpenChooser.h"
 #include "FolderPicker.h"
 #include "OwnerDialog.h"
 #include "QtChoosers.h"
+#include "QtPrinting.h"
+#include "UserActions.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 #include <filesystem>
 
@@ -44,6 +50,50 @@ bool HasLabel(QWidget& dialog, const QString& text) {
 
 bool Contains(const Strings& strings, const QString& text) {
     return std::find(strings.begin(), strings.end(), text.toStdString()) != strings.end();
+}
+
+QComboBox* FileTypes(QFileDialog& dialog) {
+    return dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+}
+
+// The name filters as the user sees them.
+QStringList ShownFilters(QFileDialog& dialog) {
+    QStringList shown;
+    for (int i = 0; i < FileTypes(dialog)->count(); ++i) {
+        shown << FileTypes(dialog)->itemText(i);
+    }
+    return shown;
+}
+
+QListView* Listing(QFileDialog& dialog) {
+    return dialog.findChild<QListView*>(QStringLiteral("listView"));
+}
+
+// The names listed in the folder shown, in byte order.
+QStringList Listed(QFileDialog& dialog) {
+    const QListView* listing = Listing(dialog);
+    QStringList names;
+    for (int row = 0; row < listing->model()->rowCount(listing->rootIndex()); ++row) {
+        names << listing->model()->index(row, 0, listing->rootIndex()).data().toString();
+    }
+    names.sort();
+    return names;
+}
+
+// Waits for the listing, which Qt reads in the background, to show a name.
+bool ListingShows(QFileDialog& dialog, const QString& name) {
+    return test::ProcessEventsUntil([&] { return Listed(dialog).contains(name); },
+                                    std::chrono::seconds(2));
+}
+
+void ClickListed(QFileDialog& dialog, const QString& name) {
+    QListView* listing = Listing(dialog);
+    const QModelIndexList found =
+        listing->model()->match(listing->model()->index(0, 0, listing->rootIndex()),
+                                Qt::DisplayRole, name, 1, Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty()) << name.toStdString();
+    QTest::mouseClick(listing->viewport(), Qt::LeftButton, {},
+                      listing->visualRect(found[0]).center());
 }
 
 class ChoosersQtTest : public test::DialogTest {
@@ -105,19 +155,43 @@ TEST_F(ChoosersQtTest, NothingOutsideTheRootCanBeChosen) {
     EXPECT_EQ(picker.selectedPath, QDir::toNativeSeparators(WorkPath("root/inner")).toStdString());
 }
 
-TEST_F(ChoosersQtTest, FiltersKeepTheirLabelsInQtNotation) {
+// Qt reads the patterns from the last parentheses; the chooser shows what stands before.
+TEST_F(ChoosersQtTest, FiltersInQtNotationEndInTheirPatterns) {
     const std::pair<std::string, QStringList> rows[] = {
         {"Text Files (*.sfd)|*.sfd|All Files (*.*)|*.*||",
-         {"Text Files (*.sfd)", "All Files (*.*)"}},
+         {"Text Files (*.sfd) (*.sfd)", "All Files (*.*) (*)"}},
         {"Text Files (*.txt)|*.txt|All Files (*.*)|*.*||",
-         {"Text Files (*.txt)", "All Files (*.*)"}},
-        {"Fonts|*.ttf;*.otf||", {"Fonts (*.ttf *.otf)"}}, // a label without patterns
-        {"Tables (*.txt)|*.txt", {"Tables (*.txt)"}},     // no closing bars
-        {"Tables", {}},                                   // a label alone
+         {"Text Files (*.txt) (*.txt)", "All Files (*.*) (*)"}},
+        {"Fonts|*.ttf;*.otf||", {"Fonts (*.ttf *.otf)"}},     // a label without patterns
+        {"Tables (*.txt)|*.txt", {"Tables (*.txt) (*.txt)"}}, // no closing bars
+        {"Tables", {}},                                       // a label alone
     };
     for (const auto& [filter, nameFilters] : rows) {
         EXPECT_EQ(ui::QtNameFilters(filter), nameFilters) << filter;
     }
+}
+
+// "All Files (*.*)" means every file, also a code page table or an sfd file named without
+// a dot, which the other filter leaves out.
+TEST_F(ChoosersQtTest, AllFilesListsAFileWithoutADot) {
+    test::WriteFile(scene().work.Path() / "UGBK.sfd", "");
+    test::WriteFile(scene().work.Path() / "cp936", "");
+    test::OwnerDialog owner;
+    scene().seam.OnNextFileChooser(test::RealFileChooser([&](QFileDialog& dialog) {
+        dialog.setDirectory(WorkPath(""));
+        EXPECT_EQ(ShownFilters(dialog), QStringList({"Text Files (*.sfd)", "All Files (*.*)"}));
+        EXPECT_TRUE(ListingShows(dialog, "UGBK.sfd"));
+        EXPECT_EQ(Listed(dialog), QStringList({"UGBK.sfd"}));
+
+        QTest::keyClick(FileTypes(dialog), Qt::Key_Down);
+        EXPECT_EQ(FileTypes(dialog)->currentText(), "All Files (*.*)");
+        EXPECT_TRUE(ListingShows(dialog, "cp936"));
+        EXPECT_EQ(Listed(dialog), QStringList({"UGBK.sfd", "cp936"}));
+        ClickListed(dialog, "cp936");
+        test::AcceptButton(dialog)->click();
+    }));
+    EXPECT_EQ(ChooseFileToOpen(&owner, "sfd", "", "Text Files (*.sfd)|*.sfd|All Files (*.*)|*.*||"),
+              QDir::toNativeSeparators(WorkPath("cp936")).toStdString());
 }
 
 } // namespace
