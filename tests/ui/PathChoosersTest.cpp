@@ -6,6 +6,7 @@
 #include "UserActions.h"
 
 #include <optional>
+#include <ostream>
 
 namespace glyphsmith {
 namespace {

@@ -11,6 +11,8 @@
 
 #include <memory>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 namespace glyphsmith {
 namespace {

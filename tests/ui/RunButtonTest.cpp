@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 
 namespace glyphsmith {
 namespace {
