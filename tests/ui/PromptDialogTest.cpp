@@ -2,59 +2,43 @@
 #include "AliasDialogTemplate.h"
 #include "CloneDialog.h"
 #include "CloneDialogTemplate.h"
-#include "EditBox.h"
+#include "DialogTest.h"
 #include "FontListDialog.h"
 #include "FontListDialogTemplate.h"
+#include "Platform.h"
 #include "SettingsStore.h"
-#include "UiTestCase.h"
-#include "WindowChecks.h"
+#include "UserActions.h"
 
-#include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 #include <memory>
+#include <optional>
+#include <tuple>
+#include <utility>
 
 namespace glyphsmith {
 namespace {
 
 using namespace res;
+using test::Key;
 using ui::IDCANCEL;
 using ui::IDOK;
+using Strings = std::vector<std::string>;
 
 constexpr const char* kNoValue = "(no value)";
-const QString kFontListDefault = QStringLiteral("song hei fs kai li you");
+const std::string kFontListDefault = "song hei fs kai li you";
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QString StoredFontList() {
-    return Q(SettingsStore().ReadString(kSettingsSection, kFontListValue, kNoValue));
-}
-
-ui::EditBox* Edit(const ui::Dialog& dialog, int id) {
-    return dynamic_cast<ui::EditBox*>(dialog.GetDlgItem(id));
-}
-
-void Click(const ui::Dialog& dialog, int id) {
-    QTest::mouseClick(dialog.GetDlgItem(id), Qt::LeftButton);
+std::string StoredFontList() {
+    return SettingsStore().ReadString(kSettingsSection, kFontListValue, kNoValue);
 }
 
 // Every control as the prompt shows it, in template order: labels, buttons and group
 // boxes by their text, edit boxes by their id and content.
-QStringList ShownControls(const ui::Dialog& dialog) {
-    QStringList shown;
-    for (const QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (const auto* label = qobject_cast<const QLabel*>(control)) {
-            shown << label->text();
-        } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-            shown << button->text() + (button->isDefault() ? " (default)" : "");
-        } else if (const auto* group = qobject_cast<const QGroupBox*>(control)) {
-            shown << group->title();
-        } else if (const auto* edit = dynamic_cast<const ui::EditBox*>(control)) {
-            shown << "[" + edit->objectName() + "] " + edit->text();
+Strings ShownControls(const ui::Dialog& dialog) {
+    Strings shown;
+    for (const ui::Control& control : dialog.Window().Controls()) {
+        if (control.Kind() == ui::ControlKind::Edit) {
+            shown.push_back("[" + std::to_string(control.Id()) + "] " + control.Text());
+        } else {
+            shown.push_back(control.Text() + (test::IsDefaultButton(control) ? " (default)" : ""));
         }
     }
     return shown;
@@ -73,214 +57,183 @@ std::unique_ptr<ui::Dialog> MakePrompt(int templateId) {
 
 // The two names of a cloning or alias prompt: the one given at the start, then the one
 // to be typed.
-QStringList NamesOf(const ui::Dialog& prompt) {
+Strings NamesOf(const ui::Dialog& prompt) {
     if (const auto* clone = dynamic_cast<const CloneDialog*>(&prompt)) {
-        return {Q(clone->clonedFrom), Q(clone->clonedTo)};
+        return {clone->clonedFrom, clone->clonedTo};
     }
     const auto& alias = dynamic_cast<const AliasDialog&>(prompt);
-    return {Q(alias.targetFont), Q(alias.aliasFont)};
+    return {alias.targetFont, alias.aliasFont};
 }
 
 // The ids of the controls that Tab visits from the first focus, back to where it began.
-QStringList FocusRound(const ui::Dialog& dialog, int stops) {
-    QStringList focused;
-    for (int i = 0; i <= stops; ++i) {
-        focused << dialog.focusWidget()->objectName();
-        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+std::vector<int> FocusRound(ui::Dialog& dialog, std::size_t stops) {
+    std::vector<int> focused;
+    for (std::size_t i = 0; i <= stops; ++i) {
+        focused.push_back(test::FocusedControl(dialog).Id());
+        test::Press(dialog, Key::Tab);
     }
     return focused;
 }
 
-class PromptDialogTest : public test::UiTestCase {
-    Q_OBJECT
+class PromptDialogTest : public test::DialogTest {};
 
-  private slots:
-    void eachPromptShowsItsTemplate_data() {
-        QTest::addColumn<int>("prompt");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QStringList>("controls");
-        QTest::addColumn<QStringList>("focus");
-
-        QTest::newRow("font list") << 130 << "Fonts list to be generated..."
-                                   << QStringList{"1) All fonts begin with \"gbk\";",
-                                                  "2) Use ' '(space) to separate different fonts;",
-                                                  "[1004] " + kFontListDefault,
-                                                  "OK",
-                                                  "Cancel",
-                                                  "3) The list contains at most 255 characters."}
-                                   << QStringList{"1004", "1", "2", "1004"};
-        QTest::newRow("cloning") << 129 << "Cloning .htf files"
-                                 << QStringList{"Please input prefix here",
-                                                "Cloned to:",
-                                                "[1002] ",
-                                                "Cloned from:",
-                                                "[1003] song",
-                                                "OK (default)",
-                                                "Cancel"}
-                                 << QStringList{"1002", "1003", "1", "2", "1002"};
-        QTest::newRow("alias") << 131 << "Creating alias"
-                               << QStringList{"Please input prefix here",
-                                              "Alias font:",
-                                              "[1012] ",
-                                              "Target font:",
-                                              "[1011] song",
-                                              "OK (default)",
-                                              "Cancel"}
-                               << QStringList{"1012", "1011", "1", "2", "1012"};
-    }
-
-    // The name still to be typed comes first in the tab order, though it stands below.
-    void eachPromptShowsItsTemplate() {
-        QFETCH(int, prompt);
-        QFETCH(QString, caption);
-        QFETCH(QStringList, controls);
-        QFETCH(QStringList, focus);
-
-        const std::unique_ptr<ui::Dialog> dialog = MakePrompt(prompt);
+// The name still to be typed comes first in the tab order, though it stands below.
+TEST_F(PromptDialogTest, EachPromptShowsItsTemplate) {
+    struct Row {
+        int prompt;
+        std::string caption;
+        Strings controls;
+        std::vector<int> focus;
+    };
+    const Row rows[] = {
+        {130,
+         "Fonts list to be generated...",
+         {"1) All fonts begin with \"gbk\";", "2) Use ' '(space) to separate different fonts;",
+          "[1004] " + kFontListDefault, "OK", "Cancel",
+          "3) The list contains at most 255 characters."},
+         {1004, 1, 2, 1004}},
+        {129,
+         "Cloning .htf files",
+         {"Please input prefix here", "Cloned to:", "[1002] ", "Cloned from:", "[1003] song",
+          "OK (default)", "Cancel"},
+         {1002, 1003, 1, 2, 1002}},
+        {131,
+         "Creating alias",
+         {"Please input prefix here", "Alias font:", "[1012] ", "Target font:", "[1011] song",
+          "OK (default)", "Cancel"},
+         {1012, 1011, 1, 2, 1012}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.caption);
+        const std::unique_ptr<ui::Dialog> dialog = MakePrompt(row.prompt);
         Run(*dialog, [&](ui::Dialog& shown) {
-            QCOMPARE(shown.windowTitle(), caption);
-            QCOMPARE(ShownControls(shown), controls);
-            QCOMPARE(test::LayoutFaults(shown), QStringList());
-            QCOMPARE(FocusRound(shown, focus.size() - 1), focus);
+            EXPECT_EQ(shown.Window().Caption(), row.caption);
+            EXPECT_EQ(ShownControls(shown), row.controls);
+            EXPECT_EQ(FocusRound(shown, row.focus.size() - 1), row.focus);
             shown.EndDialog(IDCANCEL);
         });
     }
+}
 
-    void theFontListStartsFromTheStore_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("absent") << QString() << kFontListDefault;
-        QTest::newRow("stored") << "kai  li "
-                                << "kai  li ";
-        QTest::newRow("stored empty") << ""
-                                      << "";
-    }
-
-    void theFontListStartsFromTheStore() {
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
-        if (!stored.isNull()) {
-            SettingsStore().WriteString(kSettingsSection, kFontListValue, stored.toStdString());
+TEST_F(PromptDialogTest, TheFontListStartsFromTheStore) {
+    const std::pair<std::optional<std::string>, std::string> rows[] = {
+        {std::nullopt, kFontListDefault}, // nothing stored yet
+        {"kai  li ", "kai  li "},
+        {"", ""},
+    };
+    for (const auto& [stored, shown] : rows) {
+        SCOPED_TRACE(shown);
+        if (stored) {
+            SettingsStore().WriteString(kSettingsSection, kFontListValue, *stored);
         }
         FontListDialog dialog;
-        QCOMPARE(Q(dialog.fontList), shown);
+        EXPECT_EQ(dialog.fontList, shown);
         Run(dialog, [&](ui::Dialog&) {
-            QCOMPARE(Edit(dialog, kFontListEdit)->text(), shown);
-            Click(dialog, IDCANCEL);
+            EXPECT_EQ(dialog.GetDlgItem(kFontListEdit).Text(), shown);
+            test::Click(dialog.GetDlgItem(IDCANCEL));
         });
     }
+}
 
-    // Each prompt reads the store anew, so it shows what the last OK stored. Blanks and
-    // an empty list are stored as typed.
-    void okStoresTheListAsTyped_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("byEnter");
-        QTest::newRow("blanks kept") << "  song  hei " << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("Enter in the box") << "kai" << true;
-    }
-
-    void okStoresTheListAsTyped() {
-        QFETCH(QString, typed);
-        QFETCH(bool, byEnter);
+// Each prompt reads the store anew, so it shows what the last OK stored. Blanks and
+// an empty list are stored as typed.
+TEST_F(PromptDialogTest, OkStoresTheListAsTyped) {
+    const std::pair<std::string, bool> rows[] = {
+        {"  song  hei ", false}, {"", false}, {"kai", true}, // Enter in the box
+    };
+    for (const auto& [typed, byEnter] : rows) {
+        SCOPED_TRACE(typed);
         FontListDialog dialog;
         const int result = Run(dialog, [&](ui::Dialog&) {
-            ui::EditBox* edit = Edit(dialog, kFontListEdit);
-            edit->clear();
-            QTest::keyClicks(edit, typed);
+            ui::Control edit = dialog.GetDlgItem(kFontListEdit);
+            edit.SetText("");
+            test::Type(edit, typed);
             if (byEnter) {
-                QTest::keyClick(edit, Qt::Key_Return);
+                test::Press(edit, Key::Enter);
             } else {
-                Click(dialog, IDOK);
+                test::Click(dialog.GetDlgItem(IDOK));
             }
         });
-        QCOMPARE(result, IDOK);
-        QCOMPARE(Q(dialog.fontList), typed);
-        QCOMPARE(StoredFontList(), typed);
-        QCOMPARE(Q(FontListDialog().fontList), typed);
-        QCOMPARE(scene().seam.Messages(), QStringList());
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(dialog.fontList, typed);
+        EXPECT_EQ(StoredFontList(), typed);
+        EXPECT_EQ(FontListDialog().fontList, typed);
+        EXPECT_EQ(scene().seam.Messages(), Strings());
     }
+}
 
-    // The box takes 256 characters, one more than the third rule line says.
-    void typingStopsAt256Characters() {
-        FontListDialog dialog;
-        const QString typed = QString(100, 'a') + " " + QString(199, 'b');
-        Run(dialog, [&](ui::Dialog&) {
-            ui::EditBox* edit = Edit(dialog, kFontListEdit);
-            edit->clear();
-            QTest::keyClicks(edit, typed);
-            QCOMPARE(edit->text(), typed.left(256));
-            Click(dialog, IDOK);
-        });
-        QCOMPARE(StoredFontList(), typed.left(256));
-    }
+// The box takes 256 characters, one more than the third rule line says.
+TEST_F(PromptDialogTest, TypingStopsAt256Characters) {
+    FontListDialog dialog;
+    const std::string typed = std::string(100, 'a') + " " + std::string(199, 'b');
+    Run(dialog, [&](ui::Dialog&) {
+        ui::Control edit = dialog.GetDlgItem(kFontListEdit);
+        edit.SetText("");
+        test::Type(edit, typed);
+        EXPECT_EQ(edit.Text(), typed.substr(0, 256));
+        test::Click(dialog.GetDlgItem(IDOK));
+    });
+    EXPECT_EQ(StoredFontList(), typed.substr(0, 256));
+}
 
-    // Only a list stored longer than the box allows can fail the check: the prompt says
-    // why, keeps the focus in the list and stays open until the list is short enough.
-    void anOverlongStoredListFailsOnOk() {
-        const QString overlong = QString(150, 'a') + " " + QString(149, 'b');
-        SettingsStore().WriteString(kSettingsSection, kFontListValue, overlong.toStdString());
-        FontListDialog dialog;
-        const int result = Run(dialog, [&](ui::Dialog& shown) {
-            ui::EditBox* edit = Edit(dialog, kFontListEdit);
-            QCOMPARE(edit->text(), overlong);
-            Click(shown, IDOK);
-            QVERIFY(shown.isVisible());
-            QCOMPARE(shown.focusWidget(), edit);
-            QCOMPARE(StoredFontList(), overlong);
+// Only a list stored longer than the box allows can fail the check: the prompt says
+// why, keeps the focus in the list and stays open until the list is short enough.
+TEST_F(PromptDialogTest, AnOverlongStoredListFailsOnOk) {
+    const std::string overlong = std::string(150, 'a') + " " + std::string(149, 'b');
+    SettingsStore().WriteString(kSettingsSection, kFontListValue, overlong);
+    FontListDialog dialog;
+    const int result = Run(dialog, [&](ui::Dialog& shown) {
+        ui::Control edit = dialog.GetDlgItem(kFontListEdit);
+        EXPECT_EQ(edit.Text(), overlong);
+        test::Click(shown.GetDlgItem(IDOK));
+        EXPECT_TRUE(shown.Window().IsShown());
+        EXPECT_EQ(test::FocusedControl(shown), edit);
+        EXPECT_EQ(StoredFontList(), overlong);
 
-            QTest::keyClicks(edit, "song");
-            QCOMPARE(edit->text(), "song");
-            Click(shown, IDOK);
-        });
-        QCOMPARE(result, IDOK);
-        QCOMPARE(scene().seam.Messages(),
-                 QStringList{test::Box(QCoreApplication::applicationName(),
-                                       "At most 256 characters may be entered in this box.",
-                                       ui::MB_ICONEXCLAMATION)});
-        QCOMPARE(StoredFontList(), "song");
-    }
+        test::Type(edit, "song");
+        EXPECT_EQ(edit.Text(), "song");
+        test::Click(shown.GetDlgItem(IDOK));
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(
+        scene().seam.Messages(),
+        Strings{test::Box(ui::ProgramName(), "At most 256 characters may be entered in this box.",
+                          ui::MB_ICONEXCLAMATION)});
+    EXPECT_EQ(StoredFontList(), "song");
+}
 
-    void aNamePromptReturnsTheNamesOnOkOnly_data() {
-        QTest::addColumn<int>("prompt");
-        QTest::addColumn<int>("way");
-        QTest::addColumn<int>("result");
-        QTest::newRow("cloning, Enter") << 129 << 0 << IDOK;
-        QTest::newRow("cloning, Escape") << 129 << 1 << IDCANCEL;
-        QTest::newRow("alias, Enter") << 131 << 0 << IDOK;
-        QTest::newRow("alias, Cancel button") << 131 << 2 << IDCANCEL;
-    }
-
-    // Enter in a box presses the default button, OK. The names are taken as typed, blanks
-    // and all; Cancel leaves the start values.
-    void aNamePromptReturnsTheNamesOnOkOnly() {
-        QFETCH(int, prompt);
-        QFETCH(int, way);
-        QFETCH(int, result);
+// Enter in a box presses the default button, OK. The names are taken as typed, blanks
+// and all; Cancel leaves the start values.
+TEST_F(PromptDialogTest, ANamePromptReturnsTheNamesOnOkOnly) {
+    enum class Way { Enter, Escape, CancelButton };
+    const std::tuple<int, Way, int> rows[] = {
+        {129, Way::Enter, IDOK},
+        {129, Way::Escape, IDCANCEL},
+        {131, Way::Enter, IDOK},
+        {131, Way::CancelButton, IDCANCEL},
+    };
+    for (const auto& [prompt, way, result] : rows) {
+        SCOPED_TRACE(prompt);
         const std::unique_ptr<ui::Dialog> dialog = MakePrompt(prompt);
         const int ended = Run(*dialog, [&](ui::Dialog& shown) {
-            QTest::keyClicks(shown.focusWidget(), " Kai sl");
-            QTest::keyClick(shown.focusWidget(), Qt::Key_Tab);
-            QTest::keyClick(shown.focusWidget(), Qt::Key_End);
-            QTest::keyClicks(shown.focusWidget(), "x");
-            if (way == 0) {
-                QTest::keyClick(shown.focusWidget(), Qt::Key_Return);
-            } else if (way == 1) {
-                QTest::keyClick(&shown, Qt::Key_Escape);
+            test::Type(test::FocusedControl(shown), " Kai sl");
+            test::Press(shown, Key::Tab);
+            test::Press(shown, Key::End);
+            test::Type(test::FocusedControl(shown), "x");
+            if (way == Way::Enter) {
+                test::Press(shown, Key::Enter);
+            } else if (way == Way::Escape) {
+                test::Press(shown, Key::Escape);
             } else {
-                Click(shown, IDCANCEL);
+                test::Click(shown.GetDlgItem(IDCANCEL));
             }
         });
-        QCOMPARE(ended, result);
-        const QStringList names =
-            result == IDOK ? QStringList{"songx", " Kai sl"} : QStringList{"song", ""};
-        QCOMPARE(NamesOf(*dialog), names);
-        QCOMPARE(scene().store.WrittenFiles(), QStringList());
+        EXPECT_EQ(ended, result);
+        const Strings names = result == IDOK ? Strings{"songx", " Kai sl"} : Strings{"song", ""};
+        EXPECT_EQ(NamesOf(*dialog), names);
     }
-};
+    EXPECT_EQ(scene().store.Contents(), "");
+}
 
 } // namespace
 } // namespace glyphsmith
-
-QTEST_MAIN(glyphsmith::PromptDialogTest)
-#include "PromptDialogTest.moc"

@@ -1,60 +1,48 @@
 #include "AliasDialogTemplate.h"
 #include "CloneDialogTemplate.h"
-#include "EditBox.h"
+#include "DialogTest.h"
 #include "FontListDialogTemplate.h"
 #include "MainDialog.h"
 #include "MainDialogTemplate.h"
 #include "Paths.h"
+#include "Platform.h"
 #include "SettingsStore.h"
-#include "UiTestCase.h"
-#include "WindowChecks.h"
+#include "UserActions.h"
 
-#include <QCheckBox>
-#include <QTest>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 
 namespace glyphsmith {
 namespace {
 
 using namespace res;
+using test::Key;
 using ui::IDCANCEL;
 using ui::IDOK;
 using Step = test::ScriptedModalSeam::DialogStep;
+using Strings = std::vector<std::string>;
 
-const QString kOldLog = QStringLiteral("the log of an earlier run\n");
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-QString Q(const std::filesystem::path& path) {
-    return Q(path.string());
-}
-
-ui::EditBox* Edit(const ui::Dialog& dialog, int id) {
-    return dynamic_cast<ui::EditBox*>(dialog.GetDlgItem(id));
-}
-
-QCheckBox* Check(const ui::Dialog& dialog, int id) {
-    return dynamic_cast<QCheckBox*>(dialog.GetDlgItem(id));
-}
+const std::string kOldLog = "the log of an earlier run\n";
 
 void Click(const ui::Dialog& dialog, int id) {
-    QTest::mouseClick(dialog.GetDlgItem(id), Qt::LeftButton);
+    test::Click(dialog.GetDlgItem(id));
 }
 
 // A prompt answered with a text in one of its boxes and OK.
-Step Answer(int edit, const QString& text) {
+Step Answer(int edit, const std::string& text) {
     return [edit, text](ui::Dialog& prompt) {
-        Edit(prompt, edit)->clear();
-        QTest::keyClicks(Edit(prompt, edit), text);
+        prompt.GetDlgItem(edit).SetText("");
+        test::Type(prompt.GetDlgItem(edit), text);
         Click(prompt, IDOK);
     };
 }
 
-QString Hex4(int value) {
-    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')).toUpper();
+std::string Hex4(int value) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%04X", value);
+    return hex;
 }
 
 // Code i of subfont b stands for U+4E00 + 256 (b - 1) + i, each subfont on one line.
@@ -63,7 +51,7 @@ std::string CompleteSfd() {
     for (int subfont = 1; subfont <= 94; ++subfont) {
         text += TwoDigits(subfont);
         for (int code = 0; code < 256; ++code) {
-            text += " 0x" + Hex4(0x4E00 + 256 * (subfont - 1) + code).toStdString();
+            text += " 0x" + Hex4(0x4E00 + 256 * (subfont - 1) + code);
         }
         text += '\n';
     }
@@ -79,13 +67,21 @@ void WriteSongFamily(const std::filesystem::path& htfDirectory) {
     }
 }
 
-QString Text(const std::filesystem::path& path) {
-    return QString::fromUtf8(test::ReadAll(Q(path)));
+// The lines of a text, with an empty last one after a final line end.
+Strings Lines(const std::string& text) {
+    Strings lines(1);
+    for (const char c : text) {
+        if (c == '\n') {
+            lines.emplace_back();
+        } else {
+            lines.back() += c;
+        }
+    }
+    return lines;
 }
 
-class RunButtonTest : public test::UiTestCase {
-    Q_OBJECT
-
+class RunButtonTest : public test::DialogTest {
+  protected:
     // Makes <work>/<side>/run the working directory, so that the default directories
     // "../ht-fonts/..." stay inside <work>/<side>.
     std::filesystem::path EnterRun(const char* side) {
@@ -110,179 +106,194 @@ class RunButtonTest : public test::UiTestCase {
     }
 
     // The trees that the window and the command line wrote, each with its log.
-    QStringList WindowAgainstCli() {
+    Strings WindowAgainstCli() {
         const std::filesystem::path root = scene().work.Path();
-        return test::TreeDifferences(Q(root / "window"), Q(root / "cli"));
+        return test::TreeDifferences(root / "window", root / "cli");
     }
 
-    void ExpectOneMessage(const QString& caption, const QString& text, unsigned type) {
-        QCOMPARE(scene().seam.Messages(), QStringList{test::Box(caption, text, type)});
-    }
-
-  private slots:
-    void generator1WritesWhatTheCommandLineWrites() {
-        for (const char* side : {"cli", "window"}) {
-            const std::filesystem::path run = EnterRun(side);
-            test::WriteFile(run / "UGBK.sfd", CompleteSfd());
-            test::WriteFile(run / "copyright.txt", "% made by a test\n% gbk.htf of today\n");
-        }
-        ClickRun(kGenerator1Button, Answer(kFontListEdit, "song  kai "));
-        ExpectOneMessage("Information", "All .htf files have been created!", ui::MB_OK);
-        QCOMPARE(Q(SettingsStore().ReadString(kSettingsSection, kFontListValue, "")), "song  kai ");
-
-        const std::filesystem::path root = scene().work.Path();
-        QCOMPARE(test::RunProgram(GLYPHSMITH_CLI, {"gen1", "--families", "song  kai "},
-                                  Q(root / "cli" / "run")),
-                 0);
-        const QStringList lines =
-            Text(root / "window/ht-fonts/unicode/cjk/gbkkai/gbkkai94.htf").split('\n');
-        QCOMPARE(lines.size(), 41);
-        QCOMPARE(lines.mid(0, 2),
-                 QStringList({"gbkkai94 0 37", "'&#xAB00;' ''   0% made by a test"}));
-        QCOMPARE(lines.mid(38), QStringList({"'&#xAB25;' ''  37", "gbkkai94 0 37", ""}));
-        QCOMPARE(WindowAgainstCli(), QStringList());
-    }
-
-    void cloningWritesWhatTheCommandLineWrites() {
-        for (const char* side : {"cli", "window"}) {
-            WriteSongFamily(EnterRun(side).parent_path() / "ht-fonts/unicode/cjk");
-        }
-        ClickRun(kCloneButton, Answer(kClonedToEdit, "fsong"));
-        ExpectOneMessage("Information", "All .htf files have been created!", ui::MB_OK);
-
-        const std::filesystem::path root = scene().work.Path();
-        QCOMPARE(test::RunProgram(GLYPHSMITH_CLI, {"clone", "--from", "song", "--to", "fsong"},
-                                  Q(root / "cli" / "run")),
-                 0);
-        QCOMPARE(Text(root / "window/ht-fonts/unicode/cjk/gbkfsong/gbkfsong07.htf"),
-                 "gbkfsong07 0 1  %cloned from gbksong07.htf\n"
-                 "'&#x4E00;' ''   0\n'&#x4E01;' ''   1\ngbkfsong07 0 1\n");
-        QCOMPARE(WindowAgainstCli(), QStringList());
-    }
-
-    // The "sl" rule shows in the check box as soon as the run starts, and since the box
-    // keeps it, the next run is italic as well.
-    void aliasWritesWhatTheCommandLineWritesAndKeepsItalic() {
-        EnterRun("cli");
-        EnterRun("window");
-        const std::filesystem::path aliases = scene().work.Path() / "window/ht-fonts/alias/gbk";
-        MainDialog dialog;
-        Run(dialog, [&](ui::Dialog&) {
-            Check(dialog, kBoldCheck)->setChecked(true);
-            QTest::keyClicks(Edit(dialog, kFontFamilyEdit), "serif");
-            QTest::keyClicks(Edit(dialog, kOtherStyleEdit), "color: navy");
-            scene().seam.OnNextDialog(Answer(kAliasFontEdit, "songsl"));
-            Click(dialog, kAliasButton);
-            QVERIFY(Check(dialog, kItalicCheck)->isChecked());
-            QCOMPARE(Text(aliases / "gbksongsl/gbksongsl07.htf"),
-                     ".gbksong07\nhtfcss: gbksongsl07 font-family: serif; font-weight: bold; "
-                     "font-style: italic; color: navy;\n\n");
-            QCOMPARE(test::RunProgram(GLYPHSMITH_CLI,
-                                      {"alias", "--target", "song", "--alias", "songsl", "--bold",
-                                       "--font-family", "serif", "--other", "color: navy"},
-                                      Q(scene().work.Path() / "cli" / "run")),
-                     0);
-            QCOMPARE(WindowAgainstCli(), QStringList());
-
-            Check(dialog, kBoldCheck)->setChecked(false);
-            scene().seam.OnNextDialog(Answer(kAliasFontEdit, "kai"));
-            Click(dialog, kAliasButton);
-            QVERIFY(Check(dialog, kItalicCheck)->isChecked());
-            dialog.EndDialog(IDCANCEL);
-        });
-        QVERIFY(dialog.Settings().italic);
-        QCOMPARE(Text(aliases / "gbkkai/gbkkai07.htf"),
-                 ".gbksong07\nhtfcss: gbkkai07 font-family: serif; font-style: italic; "
-                 "color: navy;\n\n");
-        const QString done =
-            test::Box("Information", "All alias .htf files have been created!", ui::MB_OK);
-        QCOMPARE(scene().seam.Messages(), QStringList({done, done}));
-    }
-
-    void cancelInAPromptChangesNothing_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("edit");
-        QTest::addColumn<int>("way");
-        QTest::newRow("font list, Escape") << int(kGenerator1Button) << int(kFontListEdit) << 0;
-        QTest::newRow("cloning, Cancel") << int(kCloneButton) << int(kClonedToEdit) << 1;
-        QTest::newRow("alias, close box") << int(kAliasButton) << int(kAliasFontEdit) << 2;
-    }
-
-    // Even a typed alias that ends in "sl" leaves italic off.
-    void cancelInAPromptChangesNothing() {
-        QFETCH(int, button);
-        QFETCH(int, edit);
-        QFETCH(int, way);
-        const std::filesystem::path run = EnterRun("window");
-        WriteSongFamily(run.parent_path() / "ht-fonts/unicode/cjk");
-        test::WriteFile(run / "log.txt", kOldLog.toStdString());
-        const auto before = test::FilesUnder(Q(run.parent_path()));
-
-        ClickRun(
-            button,
-            [edit, way](ui::Dialog& prompt) {
-                QTest::keyClicks(Edit(prompt, edit), "songsl");
-                if (way == 0) {
-                    QTest::keyClick(&prompt, Qt::Key_Escape);
-                } else if (way == 1) {
-                    Click(prompt, IDCANCEL);
-                } else {
-                    prompt.close();
-                }
-            },
-            [](MainDialog& dialog) {
-                QVERIFY(!Check(dialog, kItalicCheck)->isChecked());
-                QVERIFY(!dialog.Settings().italic);
-            });
-        QCOMPARE(scene().seam.Messages(), QStringList());
-        QVERIFY(test::FilesUnder(Q(run.parent_path())) == before);
-        QVERIFY(!std::filesystem::exists(run.parent_path() / "ht-fonts/alias"));
-        QCOMPARE(scene().store.WrittenFiles(), QStringList());
-    }
-
-    void aNameWithAPathSeparatorIsRefused_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("edit");
-        QTest::newRow("cloning") << int(kCloneButton) << int(kClonedToEdit);
-        QTest::newRow("alias") << int(kAliasButton) << int(kAliasFontEdit);
-    }
-
-    void aNameWithAPathSeparatorIsRefused() {
-        QFETCH(int, button);
-        QFETCH(int, edit);
-        const std::filesystem::path run = EnterRun("window");
-        WriteSongFamily(run.parent_path() / "ht-fonts/unicode/cjk");
-        test::WriteFile(run / "log.txt", kOldLog.toStdString());
-        const auto before = test::FilesUnder(Q(run.parent_path()));
-
-        ClickRun(button, Answer(edit, "../x"));
-        ExpectOneMessage("Warning!",
-                         "The font name \"../x\" holds a path separator (\"/\" or \"\\\"), which "
-                         "would put its files outside the directory. Please type the name "
-                         "without it!",
-                         ui::MB_ICONEXCLAMATION);
-        QVERIFY(test::FilesUnder(Q(run.parent_path())) == before);
-        QVERIFY(!std::filesystem::exists(run.parent_path() / "ht-fonts/alias"));
-    }
-
-    // The list is stored when the prompt closes with OK, before the window's own check
-    // fails on a path too long for its box and stops the run.
-    void generator1StopsWhenTheWindowFailsItsCheck() {
-        EnterRun("window");
-        SettingsStore().WriteString(kSettingsSection, kSfdFileValue, std::string(300, 's'));
-        ClickRun(kGenerator1Button, Answer(kFontListEdit, "kai"), [](MainDialog& dialog) {
-            QCOMPARE(dialog.focusWidget(), dialog.GetDlgItem(kSfdFileEdit));
-        });
-        ExpectOneMessage(QCoreApplication::applicationName(),
-                         "At most 256 characters may be entered in this box.",
-                         ui::MB_ICONEXCLAMATION);
-        QCOMPARE(Q(SettingsStore().ReadString(kSettingsSection, kFontListValue, "")), "kai");
-        QVERIFY(!std::filesystem::exists("log.txt"));
+    void ExpectOneMessage(const std::string& caption, const std::string& text, unsigned type) {
+        EXPECT_EQ(scene().seam.Messages(), Strings{test::Box(caption, text, type)});
     }
 };
 
+TEST_F(RunButtonTest, Generator1WritesWhatTheCommandLineWrites) {
+    for (const char* side : {"cli", "window"}) {
+        const std::filesystem::path run = EnterRun(side);
+        test::WriteFile(run / "UGBK.sfd", CompleteSfd());
+        test::WriteFile(run / "copyright.txt", "% made by a test\n% gbk.htf of today\n");
+    }
+    ClickRun(kGenerator1Button, Answer(kFontListEdit, "song  kai "));
+    ExpectOneMessage("Information", "All .htf files have been created!", ui::MB_OK);
+    EXPECT_EQ(SettingsStore().ReadString(kSettingsSection, kFontListValue, ""), "song  kai ");
+
+    const std::filesystem::path root = scene().work.Path();
+    EXPECT_EQ(test::RunProgram(GLYPHSMITH_CLI, {"gen1", "--families", "song  kai "},
+                               root / "cli" / "run"),
+              0);
+    const Strings lines =
+        Lines(test::ReadFile(root / "window/ht-fonts/unicode/cjk/gbkkai/gbkkai94.htf"));
+    ASSERT_EQ(lines.size(), 41u);
+    EXPECT_EQ(Strings(lines.begin(), lines.begin() + 2),
+              Strings({"gbkkai94 0 37", "'&#xAB00;' ''   0% made by a test"}));
+    EXPECT_EQ(Strings(lines.begin() + 38, lines.end()),
+              Strings({"'&#xAB25;' ''  37", "gbkkai94 0 37", ""}));
+    EXPECT_EQ(WindowAgainstCli(), Strings());
+}
+
+TEST_F(RunButtonTest, CloningWritesWhatTheCommandLineWrites) {
+    for (const char* side : {"cli", "window"}) {
+        WriteSongFamily(EnterRun(side).parent_path() / "ht-fonts/unicode/cjk");
+    }
+    ClickRun(kCloneButton, Answer(kClonedToEdit, "fsong"));
+    ExpectOneMessage("Information", "All .htf files have been created!", ui::MB_OK);
+
+    const std::filesystem::path root = scene().work.Path();
+    EXPECT_EQ(test::RunProgram(GLYPHSMITH_CLI, {"clone", "--from", "song", "--to", "fsong"},
+                               root / "cli" / "run"),
+              0);
+    EXPECT_EQ(test::ReadFile(root / "window/ht-fonts/unicode/cjk/gbkfsong/gbkfsong07.htf"),
+              "gbkfsong07 0 1  %cloned from gbksong07.htf\n"
+              "'&#x4E00;' ''   0\n'&#x4E01;' ''   1\ngbkfsong07 0 1\n");
+    EXPECT_EQ(WindowAgainstCli(), Strings());
+}
+
+// The "sl" rule shows in the check box as soon as the run starts, and since the box
+// keeps it, the next run is italic as well.
+TEST_F(RunButtonTest, AliasWritesWhatTheCommandLineWritesAndKeepsItalic) {
+    EnterRun("cli");
+    EnterRun("window");
+    const std::filesystem::path aliases = scene().work.Path() / "window/ht-fonts/alias/gbk";
+    MainDialog dialog;
+    Run(dialog, [&](ui::Dialog&) {
+        dialog.GetDlgItem(kBoldCheck).SetChecked(true);
+        test::Type(dialog.GetDlgItem(kFontFamilyEdit), "serif");
+        test::Type(dialog.GetDlgItem(kOtherStyleEdit), "color: navy");
+        scene().seam.OnNextDialog(Answer(kAliasFontEdit, "songsl"));
+        Click(dialog, kAliasButton);
+        EXPECT_TRUE(dialog.GetDlgItem(kItalicCheck).Checked());
+        EXPECT_EQ(test::ReadFile(aliases / "gbksongsl/gbksongsl07.htf"),
+                  ".gbksong07\nhtfcss: gbksongsl07 font-family: serif; font-weight: bold; "
+                  "font-style: italic; color: navy;\n\n");
+        EXPECT_EQ(test::RunProgram(GLYPHSMITH_CLI,
+                                   {"alias", "--target", "song", "--alias", "songsl", "--bold",
+                                    "--font-family", "serif", "--other", "color: navy"},
+                                   scene().work.Path() / "cli" / "run"),
+                  0);
+        EXPECT_EQ(WindowAgainstCli(), Strings());
+
+        dialog.GetDlgItem(kBoldCheck).SetChecked(false);
+        scene().seam.OnNextDialog(Answer(kAliasFontEdit, "kai"));
+        Click(dialog, kAliasButton);
+        EXPECT_TRUE(dialog.GetDlgItem(kItalicCheck).Checked());
+        dialog.EndDialog(IDCANCEL);
+    });
+    EXPECT_TRUE(dialog.Settings().italic);
+    EXPECT_EQ(test::ReadFile(aliases / "gbkkai/gbkkai07.htf"),
+              ".gbksong07\nhtfcss: gbkkai07 font-family: serif; font-style: italic; "
+              "color: navy;\n\n");
+    const std::string done =
+        test::Box("Information", "All alias .htf files have been created!", ui::MB_OK);
+    EXPECT_EQ(scene().seam.Messages(), Strings({done, done}));
+}
+
+// A run's prompt, the box that the prompt's name goes in, and for the cancel cases the
+// way the prompt is left.
+struct PromptRow {
+    const char* name;
+    int button;
+    int edit;
+    Step leave;
+};
+
+std::string RowName(const ::testing::TestParamInfo<PromptRow>& info) {
+    return info.param.name;
+}
+
+void PrintTo(const PromptRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+// Each run in a scene of its own, its window's directory holding the family song and an
+// earlier run's log.
+class RunPromptTest : public RunButtonTest, public ::testing::WithParamInterface<PromptRow> {
+  protected:
+    std::filesystem::path EnterRunWithSong() {
+        const std::filesystem::path run = EnterRun("window");
+        WriteSongFamily(run.parent_path() / "ht-fonts/unicode/cjk");
+        test::WriteFile(run / "log.txt", kOldLog);
+        return run;
+    }
+};
+
+using CancelInAPromptTest = RunPromptTest;
+
+// Even a typed alias that ends in "sl" leaves italic off.
+TEST_P(CancelInAPromptTest, ChangesNothing) {
+    const PromptRow& row = GetParam();
+    const std::filesystem::path run = EnterRunWithSong();
+    const auto before = test::FilesUnder(run.parent_path());
+
+    ClickRun(
+        row.button,
+        [&row](ui::Dialog& prompt) {
+            test::Type(prompt.GetDlgItem(row.edit), "songsl");
+            row.leave(prompt);
+        },
+        [](MainDialog& dialog) {
+            EXPECT_FALSE(dialog.GetDlgItem(kItalicCheck).Checked());
+            EXPECT_FALSE(dialog.Settings().italic);
+        });
+    EXPECT_EQ(scene().seam.Messages(), Strings());
+    EXPECT_TRUE(test::FilesUnder(run.parent_path()) == before);
+    EXPECT_FALSE(std::filesystem::exists(run.parent_path() / "ht-fonts/alias"));
+    EXPECT_EQ(scene().store.Contents(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachPrompt, CancelInAPromptTest,
+    ::testing::Values(PromptRow{"FontListEscape", kGenerator1Button, kFontListEdit,
+                                [](ui::Dialog& prompt) { test::Press(prompt, Key::Escape); }},
+                      PromptRow{"CloningCancel", kCloneButton, kClonedToEdit,
+                                [](ui::Dialog& prompt) { Click(prompt, IDCANCEL); }},
+                      PromptRow{"AliasCloseBox", kAliasButton, kAliasFontEdit,
+                                [](ui::Dialog& prompt) { test::CloseBox(prompt); }}),
+    RowName);
+
+using ANameWithAPathSeparatorTest = RunPromptTest;
+
+TEST_P(ANameWithAPathSeparatorTest, IsRefused) {
+    const PromptRow& row = GetParam();
+    const std::filesystem::path run = EnterRunWithSong();
+    const auto before = test::FilesUnder(run.parent_path());
+
+    ClickRun(row.button, Answer(row.edit, "../x"));
+    ExpectOneMessage("Warning!",
+                     "The font name \"../x\" holds a path separator (\"/\" or \"\\\"), which "
+                     "would put its files outside the directory. Please type the name "
+                     "without it!",
+                     ui::MB_ICONEXCLAMATION);
+    EXPECT_TRUE(test::FilesUnder(run.parent_path()) == before);
+    EXPECT_FALSE(std::filesystem::exists(run.parent_path() / "ht-fonts/alias"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachNamePrompt, ANameWithAPathSeparatorTest,
+                         ::testing::Values(PromptRow{"Cloning", kCloneButton, kClonedToEdit, {}},
+                                           PromptRow{"Alias", kAliasButton, kAliasFontEdit, {}}),
+                         RowName);
+
+// The list is stored when the prompt closes with OK, before the window's own check
+// fails on a path too long for its box and stops the run.
+TEST_F(RunButtonTest, Generator1StopsWhenTheWindowFailsItsCheck) {
+    EnterRun("window");
+    SettingsStore().WriteString(kSettingsSection, kSfdFileValue, std::string(300, 's'));
+    ClickRun(kGenerator1Button, Answer(kFontListEdit, "kai"), [](MainDialog& dialog) {
+        EXPECT_EQ(test::FocusedControl(dialog), dialog.GetDlgItem(kSfdFileEdit));
+    });
+    ExpectOneMessage(ui::ProgramName(), "At most 256 characters may be entered in this box.",
+                     ui::MB_ICONEXCLAMATION);
+    EXPECT_EQ(SettingsStore().ReadString(kSettingsSection, kFontListValue, ""), "kai");
+    EXPECT_FALSE(std::filesystem::exists("log.txt"));
+}
+
 } // namespace
 } // namespace glyphsmith
-
-QTEST_MAIN(glyphsmith::RunButtonTest)
-#include "RunButtonTest.moc"

@@ -149,16 +149,23 @@ std::optional<std::string> RunFolderChooser(const FolderRequest& request) {
     return dialog.SelectedPath();
 }
 
+// Qt shows a filter's label up to its last parentheses and takes the patterns from inside
+// them, so every label gets its patterns appended and the chooser hides them again: the
+// user sees the label as the framework writes it. "*.*" means every file there, as on
+// Windows, but Qt matches it literally and would pass over a name without a dot, such as
+// a code page table or an sfd file without an extension; "*" stands for it.
 QStringList QtNameFilters(std::string_view filter) {
     const QStringList parts = FromUtf8(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
-        const QString& label = parts[i];
-        const QString patterns =
-            QLatin1Char('(') +
-            parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' ')) +
-            QLatin1Char(')');
-        filters << (label.endsWith(patterns) ? label : label + QLatin1Char(' ') + patterns);
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            if (pattern.trimmed() == QStringLiteral("*.*")) {
+                pattern = QStringLiteral("*");
+            }
+        }
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
     }
     return filters;
 }
@@ -170,6 +177,7 @@ std::optional<std::string> RunFileChooser(const FileRequest& request) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(QtNameFilters(request.filter));
     if (!request.initialName.empty()) {
         dialog.selectFile(FromUtf8(request.initialName));

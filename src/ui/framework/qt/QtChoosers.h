@@ -15,9 +15,9 @@ std::optional<std::string> RunFolderChooser(const FolderRequest& request);
 std::optional<std::string> RunFileChooser(const FileRequest& request);
 
 // A filter in the dialog framework's notation, pairs of label and patterns ended by "||"
-// ("Text Files (*.txt)|*.txt|All Files (*.*)|*.*||"), as Qt's name filters. Qt reads the
-// patterns from the label's parentheses, so a label that already ends in them stays as
-// it is; another one gets them appended.
+// ("Text Files (*.txt)|*.txt|All Files (*.*)|*.*||"), as Qt's name filters: each label
+// followed by its patterns in parentheses, which a chooser that hides the name filters'
+// details reads but does not show. "*.*" becomes "*", every file.
 QStringList QtNameFilters(std::string_view filter);
 
 } // namespace glyphsmith::ui

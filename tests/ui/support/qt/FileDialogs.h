@@ -1,11 +1,24 @@
 #pragma once
 
+#include "ScriptedModalSeam.h"
+
+#include <functional>
+
 class QFileDialog;
 class QLineEdit;
 class QPushButton;
 class QString;
 
 namespace glyphsmith::test {
+
+// What a user does with one of Qt's own file dialogs; the step should end the dialog.
+using FileDialogStep = std::function<void(QFileDialog&)>;
+
+// Answers a chooser of the scripted seam with the program's own chooser, whose dialog the
+// step is handed once it shows. A dialog that never shows, or that the step leaves open
+// and that is then cancelled, fails the test.
+ScriptedModalSeam::FolderStep RealFolderChooser(FileDialogStep step);
+ScriptedModalSeam::FileStep RealFileChooser(FileDialogStep step);
 
 // The parts of Qt's own file dialog that a user works with.
 QPushButton* AcceptButton(QFileDialog& dialog);

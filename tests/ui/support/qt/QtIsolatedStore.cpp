@@ -1,8 +1,10 @@
 // QSettings pointed at a temporary directory.
 #include "DialogTest.h"
 #include "IsolatedStore.h"
+#include "Platform.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -28,6 +30,24 @@ std::string IsolatedStore::Contents() const {
         contents += path.toStdString() + '\n' + ReadBytes(path.toStdString());
     }
     return contents;
+}
+
+// QSettings keeps what one instance read for the next; a copy of the file is read from disk.
+std::optional<std::string> IsolatedStore::StoredValue(const std::string& section,
+                                                      const std::string& name) const {
+    const QString file = place_->directory.path() + QStringLiteral("/Ostrelan/") +
+                         QString::fromStdString(ui::ProgramName()) + QStringLiteral(".conf");
+    const QTemporaryDir fresh;
+    const QString copy = fresh.filePath(QStringLiteral("copy.conf"));
+    if (!QFile::copy(file, copy)) {
+        return std::nullopt;
+    }
+    const QSettings settings(copy, QSettings::NativeFormat);
+    const QString key = QString::fromStdString(section + '/' + name);
+    if (!settings.contains(key)) {
+        return std::nullopt;
+    }
+    return settings.value(key).toString().toStdString();
 }
 
 } // namespace glyphsmith::test

@@ -1,0 +1,27 @@
+#include "ApplicationObject.h"
+#include "DialogTest.h"
+#include "MainDialogTemplate.h"
+#include "Platform.h"
+#include "UserActions.h"
+
+namespace glyphsmith {
+namespace {
+
+class StartupTest : public test::DialogTest {};
+
+TEST_F(StartupTest, TheMainWindowRunsModallyAndNothingIsWritten) {
+    std::string caption;
+    scene().seam.OnNextDialog([&](ui::Dialog& shown) {
+        caption = shown.Window().Caption();
+        test::Type(shown.GetDlgItem(res::kFontFamilyEdit), "kai");
+        test::Press(shown, test::Key::Escape);
+    });
+
+    EXPECT_FALSE(ApplicationObject().InitInstance());
+    EXPECT_EQ(caption, "Glyphsmith for TeX4ht (v 0.2)");
+    EXPECT_EQ(ui::ProgramName(), "dialog_tests");
+    EXPECT_EQ(scene().store.Contents(), "");
+}
+
+} // namespace
+} // namespace glyphsmith
