@@ -5,8 +5,7 @@ JOBS ?= $(shell nproc)
 run:
 	scripts/install-deps
 	cmake --preset dev
-	cmake --build --preset dev --parallel $(JOBS)
-	cmake --build --preset dev --target rundir
+	cmake --build --preset dev --parallel $(JOBS) --target glyphsmith rundir
 	scripts/run-window $(CURDIR)/build/dev
 
 test:
