@@ -14,8 +14,17 @@ for file in bin/glyphsmith bin/glyphsmith-cli share/man/man1/glyphsmith-cli.1 \
             share/icons/hicolor/16x16/apps/glyphsmith.xpm; do
     [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
-"$prefix/bin/glyphsmith-cli" --help | grep -q "glyphsmith-cli COMMAND"
+cli=$prefix/bin/glyphsmith-cli
+"$cli" --version | grep -q "^glyphsmith-cli [0-9]"
 desktop-file-validate "$prefix/share/applications/glyphsmith.desktop"
-man -l "$prefix/share/man/man1/glyphsmith-cli.1" >/dev/null 2>&1 ||
+page=$(MANWIDTH=1000 man -l "$prefix/share/man/man1/glyphsmith-cli.1" 2>/dev/null) ||
     { echo "the manual page does not format"; exit 1; }
+
+# The manual page keeps in step with --help: it names every command and option.
+for command in $("$cli" --help | sed -n '/^Subcommands:/,$s/^  \([a-z0-9]\+\) .*/\1/p'); do
+    grep -q "^ *$command " <<<"$page" || { echo "the manual page lacks $command"; exit 1; }
+    for option in $("$cli" "$command" --help | grep -o -- '--[a-z-]*' | sort -u); do
+        grep -q -- "$option" <<<"$page" || { echo "the manual page lacks $command $option"; exit 1; }
+    done
+done
 echo "install test passed"
