@@ -1,12 +1,11 @@
 # The two set-up commands of the README. Both install what is missing first.
 JOBS ?= $(shell nproc)
-.PHONY: run test bench fuzz test-windows
+.PHONY: run test package bench fuzz test-windows
 
 run:
 	scripts/install-deps
 	cmake --preset dev
-	cmake --build --preset dev --parallel $(JOBS)
-	cmake --build --preset dev --target rundir
+	cmake --build --preset dev --parallel $(JOBS) --target glyphsmith rundir
 	scripts/run-window $(CURDIR)/build/dev
 
 test:
@@ -17,6 +16,11 @@ test:
 	cmake --preset fuzz -DGLYPHSMITH_FUZZ_SECONDS=30
 	cmake --build --preset fuzz --parallel $(JOBS)
 	ctest --preset fuzz --parallel 2
+
+# glyphsmith_<version>_amd64.deb in this directory, for `apt-get install ./glyphsmith_*.deb`.
+package:
+	scripts/install-deps
+	JOBS=$(JOBS) scripts/build-package $(CURDIR)
 
 # Not part of `make test`: timings of whole runs against copying their output.
 bench:

@@ -1,46 +1,62 @@
 #include "Alias.h"
+#include "CommandOptions.h"
 #include "Commands.h"
 #include "ConsoleUi.h"
 
-#include <iostream>
+#include <CLI/CLI.hpp>
+#include <memory>
 
 namespace glyphsmith::cli {
 
 namespace {
 
-int RunAliasCommand(const ParsedOptions& options) {
+struct AliasArguments {
     GenerationSettings settings;
-    settings.aliasDirectory = options.Value("dir", kDefaultAliasDirectory);
-    settings.bold = options.Has("bold");
-    settings.italic = options.Has("italic");
-    settings.fontFamily = options.Value("font-family", "");
-    settings.otherStyle = options.Value("other", "");
-    const std::string aliasFont = options.Required("alias");
-    ApplySlRule(aliasFont, settings);
-    ConsoleUi ui(std::cout, std::cerr);
-    return ExitStatus(RunAlias(options.Required("target"), aliasFont, settings, ui));
+    std::string target;
+    std::string alias;
+};
+
+void AddStyleOptions(CLI::App& command, GenerationSettings& settings) {
+    command.add_flag("--bold", settings.bold, "add font-weight: bold");
+    command.add_flag("--italic", settings.italic, "add font-style: italic");
+    command
+        .add_option("--font-family", settings.fontFamily,
+                    "add font-family: TEXT (written as given)")
+        ->type_name("TEXT");
+    command
+        .add_option("--other", settings.otherStyle,
+                    "add TEXT and a semicolon, when bold, italic or a font family is set")
+        ->type_name("TEXT");
 }
 
 } // namespace
 
-Command AliasCommand() {
-    return {"alias",
-            "--target G --alias S [--dir DIR] [--bold] [--italic] [--font-family TEXT] "
-            "[--other TEXT]",
-            "Alias: writes the .htf files of a family gbkS in DIR that point to the family\n"
-            "gbkG and give it CSS font properties. A name S ending in \"sl\" turns on --italic.",
-            {{"target", "G", "existing family the alias stands for, without \"gbk\""},
-             {"alias", "S", "name of the alias family, without \"gbk\""},
-             {"dir", "DIR",
-              std::string("directory of the alias gbk* directories (default ") +
-                  kDefaultAliasDirectory + ")"},
-             {"bold", "", "add font-weight: bold"},
-             {"italic", "", "add font-style: italic"},
-             {"font-family", "TEXT", "add font-family: TEXT (written as given)"},
-             {"other", "TEXT",
-              "add TEXT and a semicolon, when bold, italic or a font family "
-              "is set"}},
-            RunAliasCommand};
+void AddAliasCommand(CLI::App& program, int& status) {
+    CLI::App* command =
+        program.add_subcommand("alias", "Alias: writes the .htf files of a family gbkS in\n"
+                                        "DIR that point to the family gbkG and give it CSS\n"
+                                        "font properties. A name S ending in \"sl\" turns\n"
+                                        "on --italic.");
+    const auto arguments = std::make_shared<AliasArguments>();
+    command
+        ->add_option("--target", arguments->target,
+                     "existing family the alias stands for, without \"gbk\"")
+        ->type_name("G")
+        ->required();
+    command->add_option("--alias", arguments->alias, "name of the alias family, without \"gbk\"")
+        ->type_name("S")
+        ->required();
+    command
+        ->add_option("--dir", arguments->settings.aliasDirectory,
+                     WithDefault("directory of the alias gbk* directories", kDefaultAliasDirectory))
+        ->type_name("DIR");
+    AddStyleOptions(*command, arguments->settings);
+    command->callback([arguments, &status] {
+        ApplySlRule(arguments->alias, arguments->settings);
+        status = RunOnConsole([&](RunUi& ui) {
+            return RunAlias(arguments->target, arguments->alias, arguments->settings, ui);
+        });
+    });
 }
 
 } // namespace glyphsmith::cli

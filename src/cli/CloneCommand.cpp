@@ -1,33 +1,43 @@
 #include "Cloning.h"
+#include "CommandOptions.h"
 #include "Commands.h"
 #include "ConsoleUi.h"
 
-#include <iostream>
+#include <CLI/CLI.hpp>
+#include <memory>
 
 namespace glyphsmith::cli {
 
 namespace {
 
-int RunClone(const ParsedOptions& options) {
+struct CloneArguments {
     GenerationSettings settings;
-    settings.htfDirectory = options.Value("htf", kDefaultHtfDirectory);
-    ConsoleUi ui(std::cout, std::cerr);
-    return ExitStatus(RunCloning(options.Required("from"), options.Required("to"), settings, ui));
-}
+    std::string from;
+    std::string to;
+};
 
 } // namespace
 
-Command CloneCommand() {
-    return {"clone",
-            "--from F --to T [--htf DIR]",
-            "Cloning: copies the .htf files of the family gbkF in DIR into a new family gbkT\n"
-            "beside it, with the new font name in their first and last lines.",
-            {{"from", "F", "family to copy, without \"gbk\" (song for gbksong)"},
-             {"to", "T", "name of the new family, without \"gbk\""},
-             {"htf", "DIR",
-              std::string("directory of the gbk* .htf directories (default ") +
-                  kDefaultHtfDirectory + ")"}},
-            RunClone};
+void AddCloneCommand(CLI::App& program, int& status) {
+    CLI::App* command =
+        program.add_subcommand("clone", "Cloning: copies the .htf files of the family gbkF\n"
+                                        "in DIR into a new family gbkT beside it, with the\n"
+                                        "new font name in their first and last lines.");
+    const auto arguments = std::make_shared<CloneArguments>();
+    command
+        ->add_option("--from", arguments->from,
+                     "family to copy, without \"gbk\" (song for gbksong)")
+        ->type_name("F")
+        ->required();
+    command->add_option("--to", arguments->to, "name of the new family, without \"gbk\"")
+        ->type_name("T")
+        ->required();
+    AddHtfOption(*command, arguments->settings, "directory");
+    command->callback([arguments, &status] {
+        status = RunOnConsole([&](RunUi& ui) {
+            return RunCloning(arguments->from, arguments->to, arguments->settings, ui);
+        });
+    });
 }
 
 } // namespace glyphsmith::cli

@@ -1,73 +1,60 @@
 #include "CommandLine.h"
 
-#include <algorithm>
+#include "Commands.h"
+
+#include <CLI/CLI.hpp>
+#include <iostream>
 
 namespace glyphsmith::cli {
 
 namespace {
 
-const OptionSpec& FindOption(const std::vector<OptionSpec>& options, const std::string& name) {
-    const auto found = std::find_if(options.begin(), options.end(),
-                                    [&](const OptionSpec& option) { return option.name == name; });
-    if (found == options.end()) {
-        throw UsageError("unknown option --" + name);
+constexpr int kBadArguments = 2;
+
+void DescribeProgram(CLI::App& program) {
+    program.set_version_flag("--version", std::string("glyphsmith-cli ") + GLYPHSMITH_VERSION);
+    // An option given twice takes its last value, and a flag takes no value.
+    program.option_defaults()
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
+        ->disable_flag_override();
+    program.footer("exit status: 0 clean run, 1 a warning stopped the run, 2 bad arguments,\n"
+                   "3 the run finished but logged failures or notes");
+}
+
+// The error and where to read more; the whole help would bury the error.
+int ReportUsageError(const CLI::App& program, const std::string& error) {
+    const auto commands = program.get_subcommands();
+    std::string name = program.get_name();
+    if (!commands.empty()) {
+        name += " " + commands.front()->get_name();
     }
-    return *found;
+    std::cerr << name << ": " << error << "\nRun \"" << name << " --help\" for more information.\n";
+    return kBadArguments;
 }
 
 } // namespace
 
-ParsedOptions::ParsedOptions(const std::vector<OptionSpec>& options,
-                             const std::vector<std::string>& args) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.rfind("--", 0) != 0) {
-            throw UsageError("unexpected argument \"" + arg + "\"");
-        }
-        const std::size_t equals = arg.find('=');
-        const std::string name =
-            arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        const OptionSpec& option = FindOption(options, name);
-        if (option.valueName.empty()) {
-            if (equals != std::string::npos) {
-                throw UsageError("--" + name + " takes no value");
-            }
-            values_[name] = "";
-        } else if (equals != std::string::npos) {
-            values_[name] = arg.substr(equals + 1);
-        } else if (i + 1 < args.size()) {
-            values_[name] = args[++i];
-        } else {
-            throw UsageError("--" + name + " needs a value (" + option.valueName + ")");
-        }
+int RunCommandLine(int argc, char** argv) {
+    CLI::App program("Writes TeX4ht font files (.htf) for GBK-encoded Chinese fonts.\n"
+                     "The run log goes to log.txt in the working directory.",
+                     "glyphsmith-cli");
+    DescribeProgram(program);
+    int status = 0;
+    AddGen1Command(program, status);
+    AddGen2Command(program, status);
+    AddCloneCommand(program, status);
+    AddAliasCommand(program, status);
+    try {
+        program.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // --help and --version end the parse with the exit code 0.
+        return error.get_exit_code() == 0 ? program.exit(error)
+                                          : ReportUsageError(program, error.what());
     }
-}
-
-std::string ParsedOptions::Value(const std::string& name, const std::string& fallback) const {
-    const auto found = values_.find(name);
-    return found == values_.end() ? fallback : found->second;
-}
-
-std::string ParsedOptions::Required(const std::string& name) const {
-    const auto found = values_.find(name);
-    if (found == values_.end()) {
-        throw UsageError("--" + name + " is required");
+    if (program.get_subcommands().empty()) {
+        return ReportUsageError(program, "A command is required: gen1, gen2, clone or alias");
     }
-    return found->second;
-}
-
-std::string HelpOf(const Command& command) {
-    std::string help = "usage: glyphsmith-cli " + command.name + " " + command.usage + "\n\n" +
-                       command.summary + "\n\noptions:\n";
-    for (const OptionSpec& option : command.options) {
-        std::string left = "  --" + option.name;
-        if (!option.valueName.empty()) {
-            left += " " + option.valueName;
-        }
-        left.resize(std::max<std::size_t>(left.size() + 2, 26), ' ');
-        help += left + option.help + "\n";
-    }
-    return help;
+    return status;
 }
 
 } // namespace glyphsmith::cli

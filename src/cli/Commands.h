@@ -1,17 +1,16 @@
 #pragma once
 
-#include "CommandLine.h"
-
-#include <vector>
+namespace CLI {
+class App;
+}
 
 namespace glyphsmith::cli {
 
-// Every sub-command, in the order that the help lists them.
-const std::vector<Command>& AllCommands();
-
-Command AliasCommand();
-Command CloneCommand();
-Command Gen1Command();
-Command Gen2Command();
+// Each run is a sub-command of the program. The one that the command line names runs
+// while the line is parsed and leaves its exit status in `status`.
+void AddGen1Command(CLI::App& program, int& status);
+void AddGen2Command(CLI::App& program, int& status);
+void AddCloneCommand(CLI::App& program, int& status);
+void AddAliasCommand(CLI::App& program, int& status);
 
 } // namespace glyphsmith::cli

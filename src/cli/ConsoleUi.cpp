@@ -1,5 +1,7 @@
 #include "ConsoleUi.h"
 
+#include <iostream>
+
 namespace glyphsmith::cli {
 
 void ConsoleUi::MessageBox(std::string_view text, std::string_view caption, MessageType) {
@@ -22,6 +24,11 @@ int ExitStatus(RunOutcome outcome) {
         return 3;
     }
     return 1;
+}
+
+int RunOnConsole(const std::function<RunOutcome(RunUi&)>& run) {
+    ConsoleUi ui(std::cout, std::cerr);
+    return ExitStatus(run(ui));
 }
 
 } // namespace glyphsmith::cli

@@ -2,6 +2,7 @@
 
 #include "RunUi.h"
 
+#include <functional>
 #include <ostream>
 
 namespace glyphsmith::cli {
@@ -23,5 +24,8 @@ class ConsoleUi : public RunUi {
 
 // The exit status of a finished run: 0 clean, 1 stopped by a warning, 3 failures logged.
 int ExitStatus(RunOutcome outcome);
+
+// Runs a run with its messages on standard output and standard error; returns its exit status.
+int RunOnConsole(const std::function<RunOutcome(RunUi&)>& run);
 
 } // namespace glyphsmith::cli

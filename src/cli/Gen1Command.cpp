@@ -1,40 +1,43 @@
+#include "CommandOptions.h"
 #include "Commands.h"
 #include "ConsoleUi.h"
 #include "Generator1.h"
 
-#include <iostream>
+#include <CLI/CLI.hpp>
+#include <memory>
 
 namespace glyphsmith::cli {
 
 namespace {
 
-int RunGen1(const ParsedOptions& options) {
+struct Gen1Arguments {
     GenerationSettings settings;
-    settings.sfdFile = options.Value("sfd", kDefaultSfdFile);
-    settings.htfDirectory = options.Value("htf", kDefaultHtfDirectory);
-    settings.discardBlanks = !options.Has("keep-blanks");
-    ConsoleUi ui(std::cout, std::cerr);
-    return ExitStatus(RunGenerator1(options.Value("families", kDefaultFontList), settings, ui));
-}
+    std::string families = kDefaultFontList;
+};
 
 } // namespace
 
-Command Gen1Command() {
-    return {
-        "gen1",
-        "[--sfd FILE] [--htf DIR] [--families \"LIST\"] [--keep-blanks]",
-        "Generator 1: writes the 94 .htf files of every family in LIST, with the\n"
-        "Unicode values of the CJK package's subfont definition file UGBK.sfd.",
-        {{"sfd", "FILE", std::string("subfont definition file (default ") + kDefaultSfdFile + ")"},
-         {"htf", "DIR",
-          std::string("target directory of the gbk* .htf directories "
-                      "(default ") +
-              kDefaultHtfDirectory + ")"},
-         {"families", "\"LIST\"",
-          std::string("families separated by blanks, without their gbk part (default \"") +
-              kDefaultFontList + "\")"},
-         {"keep-blanks", "", "write all 256 rows instead of the subfont's range"}},
-        RunGen1};
+void AddGen1Command(CLI::App& program, int& status) {
+    CLI::App* command =
+        program.add_subcommand("gen1", "Generator 1: writes the 94 .htf files of every\n"
+                                       "family in LIST, with the Unicode values of the\n"
+                                       "CJK package's subfont definition file UGBK.sfd.");
+    const auto arguments = std::make_shared<Gen1Arguments>();
+    command
+        ->add_option("--sfd", arguments->settings.sfdFile,
+                     WithDefault("subfont definition file", kDefaultSfdFile))
+        ->type_name("FILE");
+    AddHtfOption(*command, arguments->settings, "target directory");
+    command
+        ->add_option("--families", arguments->families,
+                     WithDefault("families separated by blanks, without their gbk part",
+                                 std::string("\"") + kDefaultFontList + "\""))
+        ->type_name("\"LIST\"");
+    AddKeepBlanksFlag(*command, arguments->settings);
+    command->callback([arguments, &status] {
+        status = RunOnConsole(
+            [&](RunUi& ui) { return RunGenerator1(arguments->families, arguments->settings, ui); });
+    });
 }
 
 } // namespace glyphsmith::cli

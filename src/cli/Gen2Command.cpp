@@ -1,42 +1,33 @@
+#include "CommandOptions.h"
 #include "Commands.h"
 #include "ConsoleUi.h"
 #include "Generator2.h"
 
-#include <iostream>
+#include <CLI/CLI.hpp>
+#include <memory>
 
 namespace glyphsmith::cli {
 
-namespace {
-
-int RunGen2(const ParsedOptions& options) {
-    GenerationSettings settings;
-    settings.codePageFile = options.Value("codepage", kDefaultCodePageFile);
-    settings.encDirectory = options.Value("enc", kDefaultEncDirectory);
-    settings.htfDirectory = options.Value("htf", kDefaultHtfDirectory);
-    settings.discardBlanks = !options.Has("keep-blanks");
-    ConsoleUi ui(std::cout, std::cerr);
-    return ExitStatus(RunGenerator2(settings, ui));
-}
-
-} // namespace
-
-Command Gen2Command() {
-    return {"gen2",
-            "[--codepage FILE] [--enc DIR] [--htf DIR] [--keep-blanks]",
-            "Generator 2: writes the .htf files of every gbk* family of .enc files in DIR,\n"
-            "with the Unicode values of a Microsoft code page 936 table.",
-            {{"codepage", "FILE",
-              std::string("code page 936 table (default ") + kDefaultCodePageFile + ")"},
-             {"enc", "DIR",
-              std::string("directory of the gbk* directories of .enc files "
-                          "(default ") +
-                  kDefaultEncDirectory + ")"},
-             {"htf", "DIR",
-              std::string("target directory of the gbk* .htf directories "
-                          "(default ") +
-                  kDefaultHtfDirectory + ")"},
-             {"keep-blanks", "", "write all 256 rows instead of the subfont's range"}},
-            RunGen2};
+void AddGen2Command(CLI::App& program, int& status) {
+    CLI::App* command =
+        program.add_subcommand("gen2", "Generator 2: writes the .htf files of every gbk*\n"
+                                       "family of .enc files in DIR, with the Unicode\n"
+                                       "values of a Microsoft code page 936 table.");
+    const auto settings = std::make_shared<GenerationSettings>();
+    command
+        ->add_option("--codepage", settings->codePageFile,
+                     WithDefault("code page 936 table", kDefaultCodePageFile))
+        ->type_name("FILE");
+    command
+        ->add_option(
+            "--enc", settings->encDirectory,
+            WithDefault("directory of the gbk* directories of .enc files", kDefaultEncDirectory))
+        ->type_name("DIR");
+    AddHtfOption(*command, *settings, "target directory");
+    AddKeepBlanksFlag(*command, *settings);
+    command->callback([settings, &status] {
+        status = RunOnConsole([&](RunUi& ui) { return RunGenerator2(*settings, ui); });
+    });
 }
 
 } // namespace glyphsmith::cli

@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a packager relies on: both
-# programs in bin/, a CLI that runs from there, the manual page, a valid desktop entry
-# and the icon in the freedesktop places.
+# programs in bin/, a CLI that runs from there, a valid desktop entry and AppStream file,
+# and manual pages that format and keep in step with --help. The package test checks the
+# whole list of installed files.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-for file in bin/glyphsmith bin/glyphsmith-cli share/man/man1/glyphsmith-cli.1 \
-            share/applications/glyphsmith.desktop \
-            share/icons/hicolor/32x32/apps/glyphsmith.xpm \
-            share/icons/hicolor/16x16/apps/glyphsmith.xpm; do
+for file in bin/glyphsmith bin/glyphsmith-cli; do
     [ -e "$prefix/$file" ] || { echo "not installed: $file"; exit 1; }
 done
-"$prefix/bin/glyphsmith-cli" --help | grep -q "glyphsmith-cli COMMAND"
+cli=$prefix/bin/glyphsmith-cli
+"$cli" --version | grep -q "^glyphsmith-cli [0-9]"
 desktop-file-validate "$prefix/share/applications/glyphsmith.desktop"
-man -l "$prefix/share/man/man1/glyphsmith-cli.1" >/dev/null 2>&1 ||
+appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml
+man -l "$prefix/share/man/man1/glyphsmith.1.gz" >/dev/null 2>&1 ||
+    { echo "the window program's manual page does not format"; exit 1; }
+page=$(MANWIDTH=1000 man -l "$prefix/share/man/man1/glyphsmith-cli.1.gz" 2>/dev/null) ||
     { echo "the manual page does not format"; exit 1; }
+
+# The manual page keeps in step with --help: it names every command and option.
+for command in $("$cli" --help | sed -n '/^Subcommands:/,$s/^  \([a-z0-9]\+\) .*/\1/p'); do
+    grep -q "^ *$command " <<<"$page" || { echo "the manual page lacks $command"; exit 1; }
+    for option in $("$cli" "$command" --help | grep -o -- '--[a-z-]*' | sort -u); do
+        grep -q -- "$option" <<<"$page" || { echo "the manual page lacks $command $option"; exit 1; }
+    done
+done
 echo "install test passed"
