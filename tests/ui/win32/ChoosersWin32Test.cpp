@@ -79,7 +79,11 @@ TEST_F(ChoosersWin32Test, TheOpenedBrowserSelectsTheInitialFolderAndShowsTheCapt
     request.initialFolder = "C:\\字体\\song";
     request.caption = "Pick a folder";
     Call(browser, BFFM_INITIALIZED, nullptr, request);
-    EXPECT_EQ(browser.received, Strings{"1127 1 C:\\字体\\song"});
+    request.initialFolder = "..\\字体";
+    Call(browser, BFFM_INITIALIZED, nullptr, request);
+    const std::filesystem::path besideWork = scene().work.Path().parent_path() / L"字体";
+    EXPECT_EQ(browser.received,
+              Strings({"1127 1 C:\\字体\\song", "1127 1 " + ToUtf8(besideWork.wstring())}));
     EXPECT_EQ(WindowText(browser.Handle()), "Pick a folder");
 }
 

@@ -2,6 +2,7 @@
 
 #include "Utf16.h"
 
+#include <filesystem>
 #include <memory>
 #include <shlobj.h>
 
@@ -39,6 +40,14 @@ std::optional<ItemList> ParseRoot(const std::string& rootFolder) {
     return ItemList(root);
 }
 
+// The browser selects a full path only; a relative folder stands below the working
+// directory, where the runs take it from too.
+std::wstring FullPath(const std::string& folder) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(ToUtf16(folder), error);
+    return error ? ToUtf16(folder) : full.lexically_normal().wstring();
+}
+
 } // namespace
 
 // Only file-system folders can be confirmed, their ancestors included; the status line
@@ -70,7 +79,7 @@ int CALLBACK BrowseCallback(HWND browser, UINT event, LPARAM data, LPARAM contex
     const auto& request = *reinterpret_cast<const FolderRequest*>(context);
     if (event == BFFM_INITIALIZED) {
         if (!request.initialFolder.empty()) {
-            const std::wstring folder = ToUtf16(request.initialFolder);
+            const std::wstring folder = FullPath(request.initialFolder);
             SendMessageW(browser, BFFM_SETSELECTIONW, TRUE,
                          reinterpret_cast<LPARAM>(folder.c_str()));
         }
