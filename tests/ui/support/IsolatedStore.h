@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace glyphsmith::test {
@@ -17,6 +18,10 @@ class IsolatedStore {
     // Everything stored, as one text that changes with any change to the store; empty
     // when nothing was ever written.
     std::string Contents() const;
+    // A value as a program started afresh reads it from where the store keeps it; nothing
+    // when it is absent.
+    std::optional<std::string> StoredValue(const std::string& section,
+                                           const std::string& name) const;
 
   private:
     struct Place;

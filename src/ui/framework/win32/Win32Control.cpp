@@ -34,10 +34,16 @@ bool Control::HasFocus() const {
     return GetFocus() == WindowOf(*this);
 }
 
-// As the dialog manager moves the focus, so that the default button follows it.
+// A push button takes the focus as the dialog manager moves it there, which marks it the
+// button that Enter presses; any other control as a click gives it, which leaves the
+// default button and the text's selection as they are.
 void Control::Focus() {
     HWND window = WindowOf(*this);
-    SendMessageW(GetParent(window), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+    if (Kind() == ControlKind::PushButton) {
+        SendMessageW(GetParent(window), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+    } else {
+        SetFocus(window);
+    }
 }
 
 void Control::SelectAll() {

@@ -1,6 +1,7 @@
 // The registry key of the test program, emptied before and after every test.
 #include "IsolatedStore.h"
 #include "Platform.h"
+#include "RegistryString.h"
 #include "SettingsStore.h"
 #include "Utf16.h"
 #include "Win32Windows.h"
@@ -63,6 +64,18 @@ std::string IsolatedStore::Contents() const {
     std::string contents;
     AppendKey(HKEY_CURRENT_USER, place_->key, contents);
     return contents;
+}
+
+// The registry keeps nothing back between two readers: a plain read is a fresh one.
+std::optional<std::string> IsolatedStore::StoredValue(const std::string& section,
+                                                      const std::string& name) const {
+    const std::optional<std::wstring> value = ui::win32::ReadRegistryString(
+        HKEY_CURRENT_USER, place_->key + L'\\' + ui::win32::ToUtf16(section),
+        ui::win32::ToUtf16(name));
+    if (!value) {
+        return std::nullopt;
+    }
+    return ToUtf8(*value);
 }
 
 } // namespace glyphsmith::test

@@ -101,14 +101,15 @@ void PressOn(HWND window, Key key) {
 }
 
 // The focus as a user gives it: a click after the text of an edit box, so that typing
-// goes on at its end; the Tab key onto any other control, so that a push button becomes
-// the one that Enter presses.
+// goes on at its end; a push button, even one clicked before, as the Tab key gives it, so
+// that Enter presses it.
 void FocusForKeys(ui::Control control) {
     HWND window = ui::WindowOf(control);
-    if (control.Kind() != ui::ControlKind::Edit) {
-        SendMessageW(GetParent(window), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
-    } else if (GetFocus() != window) {
-        SetFocus(window);
+    const bool focused = GetFocus() == window;
+    if (!focused || control.Kind() == ui::ControlKind::PushButton) {
+        control.Focus();
+    }
+    if (!focused && control.Kind() == ui::ControlKind::Edit) {
         const int end = GetWindowTextLengthW(window);
         SendMessageW(window, EM_SETSEL, end, end);
     }
@@ -216,10 +217,11 @@ ui::Control FocusedControl(const ui::Dialog& dialog) {
     return {};
 }
 
+// As the dialog manager asks a button. The dialog's default id alone would not tell: it is
+// IDOK also where no button is marked the default one.
 bool IsDefaultButton(ui::Control control) {
-    const auto defaultId = SendMessageW(GetParent(ui::WindowOf(control)), DM_GETDEFID, 0, 0);
-    return control.Kind() == ui::ControlKind::PushButton && HIWORD(defaultId) == DC_HASDEFID &&
-           LOWORD(defaultId) == static_cast<WORD>(control.Id());
+    const LRESULT code = SendMessageW(ui::WindowOf(control), WM_GETDLGCODE, 0, 0);
+    return control.Kind() == ui::ControlKind::PushButton && (code & DLGC_DEFPUSHBUTTON) != 0;
 }
 
 bool ProcessEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
