@@ -1,6 +1,6 @@
 # The two set-up commands of the README. Both install what is missing first.
 JOBS ?= $(shell nproc)
-.PHONY: run test package bench fuzz test-windows
+.PHONY: run test package bench fuzz test-windows package-windows
 
 run:
 	scripts/install-deps
@@ -35,10 +35,17 @@ fuzz:
 	cmake --build --preset fuzz --parallel $(JOBS)
 	ctest --preset fuzz --parallel 2
 
-# The core, the command line and the Win32 window side built for Windows, their tests run
-# under wine64.
+# Both programs built for Windows, their tests run under wine64 (the windows' on an Xvfb
+# display).
 test-windows:
 	scripts/install-deps windows
 	cmake --preset mingw
 	cmake --build --preset mingw --parallel $(JOBS)
 	ctest --preset mingw
+
+# Both programs for Windows, statically linked and stripped, in
+# build/mingw-release/glyphsmith-<version>-win64.zip with the README and copyright.txt.
+package-windows:
+	scripts/install-deps windows
+	cmake --preset mingw-release
+	cmake --build --preset mingw-release --parallel $(JOBS) --target package-windows

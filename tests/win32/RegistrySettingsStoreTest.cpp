@@ -1,3 +1,4 @@
+#include "Platform.h"
 #include "SettingsStore.h"
 #include "Utf16.h"
 
@@ -38,7 +39,7 @@ TEST_F(RegistrySettingsStoreTest, AnAbsentValueGivesTheDefaultAndAStoredEmptyOne
 }
 
 TEST_F(RegistrySettingsStoreTest, HanAndLongValuesRoundTripUnderTheProgramsKey) {
-    ASSERT_EQ(ProgramBaseName(), "win32_tests");
+    ASSERT_EQ(ui::ProgramName(), "win32_tests");
     const std::string han = "D:\\字体\\UGBK.sfd";
     std::string longPath = "C:";
     for (int level = 0; level < 150; ++level) {

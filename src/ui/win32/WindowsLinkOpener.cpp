@@ -1,16 +1,11 @@
 // The shell and the registry open addresses on Windows.
 #include "LinkOpener.h"
+#include "RegistryString.h"
+#include "Utf16.h"
 
-#include <cstring>
-#include <utility>
-
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 // <shellapi.h> needs the types of <windows.h>.
 // clang-format off
-#include <windows.h>
 #include <shellapi.h>
 // clang-format on
 
@@ -18,49 +13,56 @@ namespace glyphsmith {
 
 namespace {
 
-// The default value of a key under HKEY_CLASSES_ROOT; 0, or the registry's error code. A
-// value that cannot be read is an error as well, so no half-read text is ever used.
-LONG QueryClassDefault(const std::string& subKey, std::string& value) {
-    HKEY key = nullptr;
-    LONG error = RegOpenKeyExA(HKEY_CLASSES_ROOT, subKey.c_str(), 0, KEY_QUERY_VALUE, &key);
-    if (error != ERROR_SUCCESS) {
-        return error;
+using ui::win32::ToUtf16;
+
+std::optional<std::string> ClassDefault(const std::string& subKey) {
+    const std::optional<std::wstring> value =
+        ui::win32::ReadRegistryString(HKEY_CLASSES_ROOT, ToUtf16(subKey), {});
+    if (!value) {
+        return std::nullopt;
     }
-    LONG size = 0;
-    error = RegQueryValueA(key, nullptr, nullptr, &size);
-    if (error == ERROR_SUCCESS) {
-        std::string text(static_cast<std::size_t>(size), '\0');
-        error = RegQueryValueA(key, nullptr, text.data(), &size);
-        text.resize(std::strlen(text.c_str()));
-        value = std::move(text);
+    return ui::win32::ToUtf8(*value);
+}
+
+// Starting a program reports its failures as the old program starter did: the system's
+// error code where it is below 32, "the .EXE file is invalid" for any other; 33 when the
+// program started.
+int StartProgram(const std::string& commandLine) {
+    std::wstring command = ToUtf16(commandLine);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOW;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        const DWORD error = GetLastError();
+        return error < 32 ? static_cast<int>(error) : ERROR_BAD_FORMAT;
     }
-    RegCloseKey(key);
-    return error;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return kOpened;
 }
 
 class ShellLinkOpener final : public LinkOpener {
   public:
     int OpenWithDesktop(const std::string& address) override {
         const HINSTANCE result =
-            ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOW);
+            ShellExecuteW(nullptr, L"open", ToUtf16(address).c_str(), nullptr, nullptr, SW_SHOW);
         return static_cast<int>(reinterpret_cast<INT_PTR>(result));
     }
 
     // The file class of ".htm" names the key of its open command.
     std::optional<std::string> WebPageCommand() override {
-        std::string webPageClass;
-        if (QueryClassDefault(".htm", webPageClass) != ERROR_SUCCESS) {
+        const std::optional<std::string> webPageClass = ClassDefault(".htm");
+        if (!webPageClass) {
             return std::nullopt;
         }
-        std::string command;
-        if (QueryClassDefault(webPageClass + "\\shell\\open\\command", command) != ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        return command;
+        return ClassDefault(*webPageClass + "\\shell\\open\\command");
     }
 
     int RunWebPageCommand(const std::string& command, const std::string& address) override {
-        return static_cast<int>(WinExec(FallbackCommandLine(command, address).c_str(), SW_SHOW));
+        return StartProgram(FallbackCommandLine(command, address));
     }
 };
 

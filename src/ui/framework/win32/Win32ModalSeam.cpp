@@ -1,0 +1,47 @@
+// The program's own seam on Win32: the system's message boxes, the shell's folder browser
+// and the common Open dialog, each owned by its dialog's window.
+#include "Dialog.h"
+#include "DialogWindow.h"
+#include "FileOpenDialog.h"
+#include "FolderBrowser.h"
+#include "ModalSeam.h"
+#include "Utf16.h"
+#include "Win32Windows.h"
+
+namespace glyphsmith::ui {
+
+namespace {
+
+class Win32ModalSeam final : public ModalSeam {
+  public:
+    void ShowMessageBox(Dialog* owner, const std::string& text, const std::string& caption,
+                        unsigned type) override {
+        MessageBoxW(owner != nullptr ? WindowOf(*owner) : nullptr, win32::ToUtf16(text).c_str(),
+                    win32::ToUtf16(caption).c_str(), type);
+    }
+
+    int RunModal(Dialog& dialog) override { return dialog.Window().RunModalLoop(); }
+
+    // The real system menu needs no stand-in.
+    std::optional<unsigned> TrackPopupMenu(Dialog&, std::span<const SystemMenu::Item>,
+                                           Point) override {
+        return std::nullopt;
+    }
+
+    std::optional<std::string> ChooseFolder(const FolderRequest& request) override {
+        return BrowseForFolder(request);
+    }
+
+    std::optional<std::string> ChooseFileToOpen(const FileRequest& request) override {
+        return ChooseWithOpenDialog(request);
+    }
+};
+
+} // namespace
+
+ModalSeam& ProgramModalSeam() {
+    static Win32ModalSeam seam;
+    return seam;
+}
+
+} // namespace glyphsmith::ui
