@@ -48,8 +48,7 @@ class FolderChooserDialog final : public QFileDialog {
 };
 
 FolderChooserDialog::FolderChooserDialog(const FolderRequest& request)
-    : QFileDialog(request.owner != nullptr ? &WidgetOf(*request.owner) : nullptr),
-      request_(request) {
+    : QFileDialog(OwnerWidget(request.owner)), request_(request) {
     setOption(DontUseNativeDialog);
     setFileMode(Directory);
     setOption(ShowDirsOnly);
@@ -173,7 +172,7 @@ QStringList QtNameFilters(std::string_view filter) {
 // No title and no folder of its own: the dialog's default title and folder. Without
 // option flags the Open dialog takes a name that does not exist as well.
 std::optional<std::string> RunFileChooser(const FileRequest& request) {
-    QFileDialog dialog(request.owner != nullptr ? &WidgetOf(*request.owner) : nullptr);
+    QFileDialog dialog(OwnerWidget(request.owner));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));

@@ -90,10 +90,6 @@ bool IsEnterKey(const QKeyEvent& event) {
     return enter && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
-QWidget* OwnerWidget(Dialog* parent) {
-    return parent != nullptr ? &WidgetOf(*parent) : nullptr;
-}
-
 } // namespace
 
 std::unique_ptr<DialogWindow>

@@ -14,10 +14,6 @@ namespace {
 
 constexpr unsigned kIconMask = 0xF0;
 
-QWidget* OwnerWidget(Dialog* owner) {
-    return owner != nullptr ? &WidgetOf(*owner) : nullptr;
-}
-
 class QtModalSeam final : public ModalSeam {
   public:
     void ShowMessageBox(Dialog* owner, const std::string& text, const std::string& caption,

@@ -17,6 +17,10 @@ class Dialog;
 
 QDialog& WidgetOf(const Dialog& dialog);
 QWidget* WidgetOf(Control control);
+// The window of an owner dialog, or none without an owner.
+inline QWidget* OwnerWidget(const Dialog* owner) {
+    return owner != nullptr ? &WidgetOf(*owner) : nullptr;
+}
 
 inline QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -51,7 +51,7 @@ std::optional<std::string> ChooseWithOpenDialog(const FileRequest& request) {
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = request.owner != nullptr ? WindowOf(*request.owner) : nullptr;
+    dialog.hwndOwner = OwnerWindow(request.owner);
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file.data();

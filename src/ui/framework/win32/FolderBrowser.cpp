@@ -60,7 +60,7 @@ std::optional<std::string> BrowseForFolder(const FolderRequest& request) {
     const std::wstring prompt = ToUtf16(request.prompt);
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW browser{};
-    browser.hwndOwner = request.owner != nullptr ? WindowOf(*request.owner) : nullptr;
+    browser.hwndOwner = OwnerWindow(request.owner);
     browser.pidlRoot = root->get();
     browser.pszDisplayName = displayName;
     browser.lpszTitle = prompt.c_str();

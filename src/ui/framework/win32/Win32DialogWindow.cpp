@@ -10,10 +10,6 @@ namespace glyphsmith::ui {
 
 namespace {
 
-HWND OwnerWindow(Dialog* parent) {
-    return parent != nullptr ? WindowOf(*parent) : nullptr;
-}
-
 // The dialog manager puts a new window at 0, 0: it stands in the middle of its owner, or
 // of the screen for a window without one, and inside the screen's work area either way.
 void PlaceWindow(HWND window, HWND owner) {

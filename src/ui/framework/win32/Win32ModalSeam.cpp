@@ -16,7 +16,7 @@ class Win32ModalSeam final : public ModalSeam {
   public:
     void ShowMessageBox(Dialog* owner, const std::string& text, const std::string& caption,
                         unsigned type) override {
-        MessageBoxW(owner != nullptr ? WindowOf(*owner) : nullptr, win32::ToUtf16(text).c_str(),
+        MessageBoxW(OwnerWindow(owner), win32::ToUtf16(text).c_str(),
                     win32::ToUtf16(caption).c_str(), type);
     }
 

@@ -22,6 +22,11 @@ inline HWND WindowOf(Control control) {
     return static_cast<HWND>(control.Native());
 }
 
+// The window of an owner dialog, or none without an owner.
+inline HWND OwnerWindow(const Dialog* owner) {
+    return owner != nullptr ? WindowOf(*owner) : nullptr;
+}
+
 // A window's text, as UTF-16 and as UTF-8.
 std::wstring WideWindowText(HWND window);
 std::string WindowText(HWND window);
