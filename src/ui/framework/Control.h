@@ -42,7 +42,6 @@ class Control {
     void LimitText(int maxChars);
 
     bool IsEnabled() const;
-    bool HasFocus() const;
     void Focus();
     // Selects the whole text of an edit box.
     void SelectAll();

@@ -68,10 +68,6 @@ bool Control::IsEnabled() const {
     return WidgetOf(*this)->isEnabled();
 }
 
-bool Control::HasFocus() const {
-    return WidgetOf(*this)->hasFocus();
-}
-
 void Control::Focus() {
     WidgetOf(*this)->setFocus();
 }

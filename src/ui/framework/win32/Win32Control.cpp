@@ -30,10 +30,6 @@ bool Control::IsEnabled() const {
     return IsWindowEnabled(WindowOf(*this)) != FALSE;
 }
 
-bool Control::HasFocus() const {
-    return GetFocus() == WindowOf(*this);
-}
-
 // A push button takes the focus as the dialog manager moves it there, which marks it the
 // button that Enter presses; any other control as a click gives it, which leaves the
 // default button and the text's selection as they are.
