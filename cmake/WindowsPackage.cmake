@@ -14,8 +14,8 @@ add_custom_target(package-windows
             ${PROJECT_SOURCE_DIR}/THIRD-PARTY-NOTICES.txt ${PROJECT_SOURCE_DIR}/data/copyright.txt
             ${stage}/${package}
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/LICENSE ${stage}/${package}/LICENSE.txt
-    COMMAND ${CMAKE_COMMAND} -E chdir ${stage}
-            ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${package}.zip --format=zip ${package}
+    COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/make-zip ${stage} ${package}
+            ${CMAKE_BINARY_DIR}/${package}.zip
     DEPENDS glyphsmith glyphsmith-cli
     COMMENT "Writing ${CMAKE_BINARY_DIR}/${package}.zip"
     VERBATIM)
