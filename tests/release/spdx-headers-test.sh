@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Fails naming every tracked source file that lacks "SPDX-License-Identifier: MIT" in its
-# first three lines. Which files are sources, and in which comment syntax they carry the
-# line, is said once, in scripts/add-spdx-headers.
+# Fails naming every tracked source file whose first three lines lack the SPDX line of the
+# MIT licence. Which files are sources, and in which comment syntax they carry the line, is
+# said once, in scripts/add-spdx-headers.
 set -euo pipefail
 source=$1
 git -C "$source" rev-parse --is-inside-work-tree >/dev/null 2>&1 ||
