@@ -1,6 +1,6 @@
 # The two set-up commands of the README. Both install what is missing first.
 JOBS ?= $(shell nproc)
-.PHONY: run test package bench fuzz test-windows package-windows
+.PHONY: run test package bench fuzz test-windows package-windows check-reproducible
 
 run:
 	scripts/install-deps
@@ -49,3 +49,9 @@ package-windows:
 	scripts/install-deps windows
 	cmake --preset mingw-release
 	cmake --build --preset mingw-release --parallel $(JOBS) --target package-windows
+
+# Not part of `make test`, for its time: both packages of the last commit built twice, in two
+# clones in different directories, and compared byte for byte.
+check-reproducible:
+	scripts/install-deps windows
+	scripts/check-reproducible

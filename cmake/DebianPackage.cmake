@@ -14,6 +14,10 @@ subfont. It builds them from the CJK package's UGBK.sfd or from a code page
 The package holds the window program glyphsmith, which the desktop menu
 starts in ~/Glyphsmith, and glyphsmith-cli, which runs the same work from
 scripts.")
+# A Debian package states its licence in its copyright file, data/copyright; these are the
+# licence fields of CPack's other generators.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_RPM_PACKAGE_LICENSE MIT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ostrelan <contributors@example.org>")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://glyphsmith.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SECTION tex)

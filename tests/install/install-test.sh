@@ -14,6 +14,17 @@ for file in bin/glyphsmith bin/glyphsmith-cli; do
 done
 cli=$prefix/bin/glyphsmith-cli
 "$cli" --version | grep -q "^glyphsmith-cli [0-9]"
+
+# The Debian changelog and the AppStream releases, both made from NEWS.md, begin with the
+# program's own version, and give it the same date.
+version=$("$cli" --version | cut -d ' ' -f 2)
+gzip -dc "$prefix/share/doc/glyphsmith/changelog.gz" >"$prefix/changelog"
+[ "$(dpkg-parsechangelog -l "$prefix/changelog" -S Version)" = "$version" ] ||
+    { echo "the changelog does not begin with version $version"; exit 1; }
+date=$(date -u -d "$(dpkg-parsechangelog -l "$prefix/changelog" -S Date)" +%F)
+release=$(grep -o -m 1 '<release version="[^"]*" date="[^"]*"' "$prefix"/share/metainfo/*.xml)
+[ "$release" = "<release version=\"$version\" date=\"$date\"" ] ||
+    { echo "the AppStream releases begin with $release, not $version of $date"; exit 1; }
 desktop-file-validate "$prefix/share/applications/glyphsmith.desktop"
 appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml
 man -l "$prefix/share/man/man1/glyphsmith.1.gz" >/dev/null 2>&1 ||

@@ -14,6 +14,7 @@ expected="./usr/bin/glyphsmith
 ./usr/bin/glyphsmith-cli
 ./usr/libexec/glyphsmith/start-from-menu
 ./usr/share/applications/glyphsmith.desktop
+./usr/share/doc/glyphsmith/THIRD-PARTY-NOTICES.txt
 ./usr/share/doc/glyphsmith/changelog.gz
 ./usr/share/doc/glyphsmith/copyright
 ./usr/share/glyphsmith/copyright.txt
@@ -22,7 +23,7 @@ expected="./usr/bin/glyphsmith
 ./usr/share/man/man1/glyphsmith-cli.1.gz
 ./usr/share/man/man1/glyphsmith.1.gz
 ./usr/share/metainfo/org.example.glyphsmith.metainfo.xml"
-diff -u <(echo "$expected") <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort) ||
+diff -u <(echo "$expected") <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort) ||
     { echo "the package's files differ from the expected ones"; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "Depends lacks Qt Widgets"; exit 1; }
 [ "$(dpkg-deb -f "$deb" Recommends)" = texlive-font-utils ] || { echo "bad Recommends"; exit 1; }
