@@ -64,20 +64,21 @@ struct SfdNote {
 // Generator 1's own reader of UGBK.sfd, which takes entries at fixed columns, keeps only
 // the subfonts numbered 1 to 94 and reads from a marker line on.
 //
-//   file     = { line }
-//   line     = comment | blank | subfont                LF ends a line
-//   comment  = [ws] "#" { any character }               also between continued lines
-//   blank    = [ws]
-//   subfont  = [ws] name ws entry { ws entry } [ws]     a line whose last character
-//                                                       other than ws is "\" goes on in
-//                                                       the next line, the "\" dropped
-//   name     = a character other than ws and ":", then more; not / \ * ? " < > | or a
-//              control character, since it becomes part of a file name
+//   file     = { line }                               LF ends a line
+//   line     = comment | empty | subfont
+//   comment  = [ws] "#" { character }                 also between continued lines
+//   empty    = [ws]
+//   subfont  = [ws] name { ws entry } [ws]            a line whose last character other
+//                                                     than ws is "\" goes on in the next
+//                                                     one, the "\" dropped
+//   name     = characters other than ws, none of / \ : * ? " < > | or a control
+//              character, since the name becomes part of a file name
 //   entry    = number                a code at the next position
-//            | number "_" number     a range of codes, first to last, at the next positions
-//            | number ":"            an offset: the position of the next code; ws may follow
-//   number   = "0x" hex digits | "0" octal digits | decimal digits   at most 0xFFFFFFFF
-//   ws       = blank, tab, CR, form feed, vertical tab
+//            | number "_" number     the codes first to last at the next positions
+//            | number ":"            an offset, 0 to 255: the position of the next code;
+//                                    an entry may follow it without ws
+//   number   = "0x" hex digits | "0" octal digits | decimal digits; at most 0xFFFFFFFF
+//   ws       = space, tab, CR, form feed, vertical tab
 //
 // Positions start at 0 on every line; a subfont that several lines name gathers their
 // codes. A fault (an entry that is no number, a position past 255, a position given

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <sstream>
-#include <streambuf>
 
 namespace glyphsmith {
 namespace {
@@ -38,6 +37,14 @@ struct ReadCase {
 
 const std::string kRest = "; the rest of the line is passed over\n";
 
+std::string NoCode(int line, const std::string& entry) {
+    return std::to_string(line) + ": \"" + entry + "\" is no code, range a_b or offset n:" + kRest;
+}
+
+std::string BadName(int line, const std::string& name, const std::string& fault) {
+    return std::to_string(line) + ": the subfont name \"" + name + "\"" + fault + kRest;
+}
+
 TEST(SfdFile, ReadsTheGrammar) {
     const std::vector<ReadCase> cases = {
         {"03\t10: 0x2349 0x2345_0x2347\n", "03@1 10=2349 11=2345+3\n"},
@@ -47,20 +54,11 @@ TEST(SfdFile, ReadsTheGrammar) {
         {"4e 0x4E00_0x4E0F\r\n0100 0x10000\n4e 16: 0x4E10\n", "4e@1 0=4e00+17\n0100@2 0=10000\n"},
         {"01 10:0x41 0x42 0: 0x40\n", "01@1 0=40 10=41+2\n"},
         {"01\n02 \\\n\n03 5:\n", "01@1\n02@2\n03@4\n"},
-        {"01 250: 0_5 \\\n", "01@1 250=0+6\n"},
-        {"01 0x41 zz 0x42\n02 0x43",
-         "01@1 0=41\n02@2 0=43\n1: \"zz\" is no code, range a_b or offset n:" + kRest},
-        {"01 1 \\\n 08 2 \\\n 3\n02 4\n",
-         "01@1 0=1\n02@4 0=4\n2: \"08\" is no code, range a_b or offset n:" + kRest},
-        {"01 0x \n02 1_2:\n03 _1\n04 0x1_\n05 :\n06 -1\n07 1\\ 2\n",
-         "01@1\n02@2\n03@3\n04@4\n05@5\n06@6\n07@7\n"
-         "1: \"0x\" is no code, range a_b or offset n:" +
-             kRest + "2: \"1_2:\" is no code, range a_b or offset n:" + kRest +
-             "3: \"_1\" is no code, range a_b or offset n:" + kRest +
-             "4: \"0x1_\" is no code, range a_b or offset n:" + kRest +
-             "5: \":\" is no code, range a_b or offset n:" + kRest +
-             "6: \"-1\" is no code, range a_b or offset n:" + kRest +
-             "7: \"1\\\" is no code, range a_b or offset n:" + kRest},
+        {"01 0x41 zz 0x42\n02 0x43", "01@1 0=41\n02@2 0=43\n" + NoCode(1, "zz")},
+        {"01 1 \\\n 08 2 \\\n 3\n02 4\n", "01@1 0=1\n02@4 0=4\n" + NoCode(2, "08")},
+        {"01 0x \n02 1_2:\n03 _1\n04 -1\n05 1\\ 2\n",
+         "01@1\n02@2\n03@3\n04@4\n05@5\n" + NoCode(1, "0x") + NoCode(2, "1_2:") + NoCode(3, "_1") +
+             NoCode(4, "-1") + NoCode(5, "1\\")},
         {"01 0x100000000\n", "01@1\n1: \"0x100000000\" holds a code beyond 0xFFFFFFFF" + kRest},
         {"01 7 256: 8\n", "01@1 0=7\n1: the offset \"256:\" lies past position 255" + kRest},
         {"01 0x20_0x10\n", "01@1\n1: the range \"0x20_0x10\" runs backwards" + kRest},
@@ -71,65 +69,29 @@ TEST(SfdFile, ReadsTheGrammar) {
          "01@1 0=0+10\n1: \"0x41\" gives position 5 of subfont 01 a second value" + kRest},
         {"01 0_9\n01 4 5: 0x41\n",
          "01@1 0=0+10\n2: \"4\" gives position 0 of subfont 01 a second value" + kRest},
-        {"a/b 1\nc\\d 2\n\"e\" 3\n" + std::string("f\x01 4\n") + std::string(40, 'g') + " 5\n",
-         "1: the subfont name \"a/b\" cannot be part of a file name" + kRest +
-             "2: the subfont name \"c\\d\" cannot be part of a file name" + kRest +
-             "3: the subfont name \"\"e\"\" cannot be part of a file name" + kRest +
-             "4: the subfont name \"f\x01\" cannot be part of a file name" + kRest +
-             "5: the subfont name \"" + std::string(32, 'g') + "...\" is too long" + kRest},
+        {"a/b 1\nc\\d 2\nf\x01 3\n" + std::string(40, 'g') + " 4\n",
+         BadName(1, "a/b", " cannot be part of a file name") +
+             BadName(2, "c\\d", " cannot be part of a file name") +
+             BadName(3, "f\x01", " cannot be part of a file name") +
+             BadName(4, std::string(32, 'g') + "...", " is too long")},
     };
     for (const ReadCase& readCase : cases) {
         EXPECT_EQ(DumpOf(readCase.text), readCase.dump) << readCase.text;
     }
 }
 
-TEST(SfdFile, AnswersTheValueOfEveryPosition) {
-    std::istringstream in("x 0x10 3: 0x20_0x22 0x23 255: 0xFFFE\n");
-    const SfdFile file = SfdFile::Read(in);
-    const SfdSubfont* subfont = file.Find("x");
-    ASSERT_NE(subfont, nullptr);
-    EXPECT_EQ(file.Find("y"), nullptr);
-    const std::vector<std::pair<int, std::optional<std::uint32_t>>> cases = {
-        {0, 0x10}, {1, {}}, {2, {}},   {3, 0x20},     {5, 0x22},
-        {6, 0x23}, {7, {}}, {254, {}}, {255, 0xFFFE},
-    };
-    for (const auto& [position, value] : cases) {
-        EXPECT_EQ(subfont->Value(position), value) << position;
+std::string Repeated(const std::string& unit, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) {
+        text += unit;
     }
+    return text;
 }
 
-// Characters made on demand, so that the test itself holds no long line either.
-class RepeatingBuffer : public std::streambuf {
-  public:
-    RepeatingBuffer(std::string head, std::string unit, std::size_t units)
-        : head_(std::move(head)), unit_(std::move(unit)), units_(units) {
-        setg(head_.data(), head_.data(), head_.data() + head_.size());
-    }
-
-  protected:
-    int_type underflow() override {
-        if (units_ == 0) {
-            return traits_type::eof();
-        }
-        --units_;
-        setg(unit_.data(), unit_.data(), unit_.data() + unit_.size());
-        return traits_type::to_int_type(unit_[0]);
-    }
-
-  private:
-    std::string head_;
-    std::string unit_;
-    std::size_t units_;
-};
-
 TEST(SfdFile, LongLinesKeepOnlyWhatTheyGive) {
-    RepeatingBuffer codes("01 ", "0_255 ", 200'000);
-    std::istream codeLine(&codes);
-    EXPECT_EQ(Dump(SfdFile::Read(codeLine)),
+    EXPECT_EQ(DumpOf("01 " + Repeated("0_255 ", 200'000)),
               "01@1 0=0+256\n1: \"0_255\" would take positions past 255 of subfont 01" + kRest);
-    RepeatingBuffer digits("01 ", "1111111111", 100'000);
-    std::istream numberLine(&digits);
-    EXPECT_EQ(Dump(SfdFile::Read(numberLine)),
+    EXPECT_EQ(DumpOf("01 " + Repeated("1111111111", 100'000)),
               "01@1\n1: \"" + std::string(32, '1') +
                   "...\" is no code, range a_b or offset n:" + kRest);
 }
