@@ -105,7 +105,7 @@ TEST_F(FrameworkTest, ExchangeFailsAtTheControlOverItsLimit) {
     TestDialog dialog(template_);
     bool exchanged = true;
     Run(dialog, [&](Dialog&) {
-        dialog.limited = "abcdefgh"; // as a picker puts a long path in, after the limit
+        dialog.limited = "abcdefgh"; // as a chooser puts a long path in, after the limit
         dialog.UpdateData(false);
         EXPECT_EQ(dialog.Text(kLimitedEdit), "abcdefgh");
         dialog.GetDlgItem(kNameEdit).SetText("second");

@@ -67,7 +67,7 @@ void DDV_MaxChars(DataExchange& dx, const std::string& value, int maxChars) {
     }
     if (dx.SaveAndValidate()) {
         if (EditLength(value) > static_cast<std::size_t>(maxChars)) {
-            dx.DialogWindow().MessageBox(LengthLimitText(maxChars), {}, MB_ICONEXCLAMATION);
+            dx.OwnerDialog().MessageBox(LengthLimitText(maxChars), {}, MB_ICONEXCLAMATION);
             dx.Fail();
         }
     } else if (Control edit = dx.LastEdit()) {

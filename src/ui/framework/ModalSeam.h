@@ -34,7 +34,7 @@ class ModalSeam {
     // start. An empty path stands for a choice that is no folder on disk.
     virtual std::optional<std::string> ChooseFolder(const FolderRequest& request) = 0;
     // The chosen file's full path, or nothing when the user cancelled.
-    virtual std::optional<std::string> ChooseFileToOpen(const FileRequest& request) = 0;
+    virtual std::optional<std::string> ChooseFile(const FileRequest& request) = 0;
 };
 
 // The seam in force: the program's own, or the one a ScopedModalSeam put in place.

@@ -3,7 +3,7 @@
 #include "DialogTest.h"
 #include "MainDialog.h"
 #include "MainDialogTemplate.h"
-#include "QtWidgets.h"
+#include "WidgetHandles.h"
 #include "WindowChecks.h"
 
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "DialogTest.h"
 #include "FontListDialog.h"
 #include "QtPrinting.h"
-#include "QtWidgets.h"
+#include "WidgetHandles.h"
 #include "WindowChecks.h"
 
 namespace glyphsmith {

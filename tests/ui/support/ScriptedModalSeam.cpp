@@ -90,7 +90,7 @@ std::optional<std::string> ScriptedModalSeam::ChooseFolder(const ui::FolderReque
     return AnswerChooser(folderSteps_, request, "folder chooser", complaints_);
 }
 
-std::optional<std::string> ScriptedModalSeam::ChooseFileToOpen(const ui::FileRequest& request) {
+std::optional<std::string> ScriptedModalSeam::ChooseFile(const ui::FileRequest& request) {
     return AnswerChooser(fileSteps_, request, "file chooser", complaints_);
 }
 

@@ -46,7 +46,7 @@ class ScriptedModalSeam final : public ui::ModalSeam {
                                            std::span<const ui::SystemMenu::Item> items,
                                            ui::Point screenPosition) override;
     std::optional<std::string> ChooseFolder(const ui::FolderRequest& request) override;
-    std::optional<std::string> ChooseFileToOpen(const ui::FileRequest& request) override;
+    std::optional<std::string> ChooseFile(const ui::FileRequest& request) override;
 
   private:
     ui::ScopedModalSeam scope_;

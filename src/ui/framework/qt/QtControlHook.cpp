@@ -1,7 +1,7 @@
 // Taking over a label on Qt: an event filter reports its events, and its palette, font,
 // tooltip and cursor show what the object decides.
-#include "QtWidgets.h"
 #include "SubclassedControl.h"
+#include "WidgetHandles.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>

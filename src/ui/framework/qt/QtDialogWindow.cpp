@@ -6,7 +6,7 @@
 #include "GroupBox.h"
 #include "IconResource.h"
 #include "ModalSeam.h"
-#include "QtWidgets.h"
+#include "WidgetHandles.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>

@@ -2,8 +2,9 @@
 #include "Dialog.h"
 #include "DialogWindow.h"
 #include "ModalSeam.h"
-#include "QtChoosers.h"
-#include "QtWidgets.h"
+#include "QtFileChooser.h"
+#include "QtFolderChooser.h"
+#include "WidgetHandles.h"
 
 #include <QMenu>
 #include <QMessageBox>
@@ -48,7 +49,7 @@ class QtModalSeam final : public ModalSeam {
         return RunFolderChooser(request);
     }
 
-    std::optional<std::string> ChooseFileToOpen(const FileRequest& request) override {
+    std::optional<std::string> ChooseFile(const FileRequest& request) override {
         return RunFileChooser(request);
     }
 };

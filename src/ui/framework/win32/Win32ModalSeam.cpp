@@ -2,10 +2,10 @@
 // and the common Open dialog, each owned by its dialog's window.
 #include "Dialog.h"
 #include "DialogWindow.h"
-#include "FileOpenDialog.h"
-#include "FolderBrowser.h"
 #include "ModalSeam.h"
 #include "Utf16.h"
+#include "Win32FileChooser.h"
+#include "Win32FolderChooser.h"
 #include "Win32Windows.h"
 
 namespace glyphsmith::ui {
@@ -29,11 +29,11 @@ class Win32ModalSeam final : public ModalSeam {
     }
 
     std::optional<std::string> ChooseFolder(const FolderRequest& request) override {
-        return BrowseForFolder(request);
+        return RunFolderChooser(request);
     }
 
-    std::optional<std::string> ChooseFileToOpen(const FileRequest& request) override {
-        return ChooseWithOpenDialog(request);
+    std::optional<std::string> ChooseFile(const FileRequest& request) override {
+        return RunFileChooser(request);
     }
 };
 

@@ -1,7 +1,7 @@
 // The driver on Qt: QTest's mouse and keyboard on the widgets behind the handles.
 #include "QtDialogWindow.h"
-#include "QtWidgets.h"
 #include "UserActions.h"
+#include "WidgetHandles.h"
 
 #include <QApplication>
 #include <QCloseEvent>

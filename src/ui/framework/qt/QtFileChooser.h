@@ -9,9 +9,8 @@
 
 namespace glyphsmith::ui {
 
-// The program seam's choosers over Qt's file dialog; paths come back with the platform's
-// separators.
-std::optional<std::string> RunFolderChooser(const FolderRequest& request);
+// The program seam's file chooser over Qt's file dialog; the path comes back with the
+// platform's separators.
 std::optional<std::string> RunFileChooser(const FileRequest& request);
 
 // A filter in the dialog framework's notation, pairs of label and patterns ended by "||"

@@ -1,4 +1,4 @@
-#include "FolderBrowser.h"
+#include "Win32FolderChooser.h"
 
 #include "Utf16.h"
 
@@ -52,7 +52,7 @@ std::wstring FullPath(const std::string& folder) {
 
 // Only file-system folders can be confirmed, their ancestors included; the status line
 // only on request.
-std::optional<std::string> BrowseForFolder(const FolderRequest& request) {
+std::optional<std::string> RunFolderChooser(const FolderRequest& request) {
     const std::optional<ItemList> root = ParseRoot(request.rootFolder);
     if (!root) {
         return std::nullopt;

@@ -1,4 +1,4 @@
-#include "FileOpenDialog.h"
+#include "Win32FileChooser.h"
 
 #include "Utf16.h"
 #include "Win32Windows.h"
@@ -43,7 +43,7 @@ std::wstring OpenDialogFilter(std::string_view filter) {
 
 // No title and no folder of its own, no option flags: the dialog's default title and
 // folder, the read-only box, and a name that does not exist is taken as well.
-std::optional<std::string> ChooseWithOpenDialog(const FileRequest& request) {
+std::optional<std::string> RunFileChooser(const FileRequest& request) {
     const std::wstring filter = OpenDialogFilter(request.filter);
     const std::wstring extension = win32::ToUtf16(request.defaultExtension);
     std::wstring file = win32::ToUtf16(request.initialName);
