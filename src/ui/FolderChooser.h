@@ -37,8 +37,6 @@ class FolderChooser {
     std::string initialFolder;
     // Shown above the folders; "Open" when empty.
     std::string prompt;
-    // The choosers report no system image index: 0 for every confirmed folder.
-    int imageIndex = 0;
     bool showStatusText = false;
 
   private:

@@ -32,7 +32,7 @@ constexpr ControlTemplate kControls[] = {
 // clang-format on
 
 DialogTemplate TemplateOf(std::span<const ControlTemplate> controls) {
-    return {900, "Test dialog", 130, 90, "Verdana", 8, controls};
+    return {"Test dialog", 130, 90, "Verdana", 8, controls};
 }
 
 // Counts how often it was attached and the clicks on its label.

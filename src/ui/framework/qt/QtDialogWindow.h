@@ -26,7 +26,6 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
     void AppendSystemMenuItem(const SystemMenu::Item& item) override;
     void DefaultSysCommand(unsigned command) override;
 
-    const DialogUnits& Units() const { return units_; }
     // Shows the system menu's stand-in at a point of the screen and runs the chosen
     // command.
     void TrackSystemMenu(const QPoint& globalPosition);
