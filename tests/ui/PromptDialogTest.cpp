@@ -107,7 +107,7 @@ TEST_F(PromptDialogTest, EachPromptShowsItsTemplate) {
         SCOPED_TRACE(row.caption);
         const std::unique_ptr<ui::Dialog> dialog = MakePrompt(row.prompt);
         Run(*dialog, [&](ui::Dialog& shown) {
-            EXPECT_EQ(shown.Window().Caption(), row.caption);
+            EXPECT_EQ(test::Caption(shown), row.caption);
             EXPECT_EQ(ShownControls(shown), row.controls);
             EXPECT_EQ(FocusRound(shown, row.focus.size() - 1), row.focus);
             shown.EndDialog(IDCANCEL);
@@ -186,7 +186,7 @@ TEST_F(PromptDialogTest, AnOverlongStoredListFailsOnOk) {
         ui::Control edit = dialog.GetDlgItem(kFontListEdit);
         EXPECT_EQ(edit.Text(), overlong);
         test::Click(shown.GetDlgItem(IDOK));
-        EXPECT_TRUE(shown.Window().IsShown());
+        EXPECT_TRUE(test::IsShown(shown));
         EXPECT_EQ(test::FocusedControl(shown), edit);
         EXPECT_EQ(StoredFontList(), overlong);
 

@@ -49,7 +49,7 @@ void ScriptedModalSeam::ShowMessageBox(ui::Dialog* owner, const std::string& tex
 
 int ScriptedModalSeam::RunModal(ui::Dialog& dialog) {
     if (dialogSteps_.empty()) {
-        complaints_.push_back("an unexpected dialog: " + dialog.Window().Caption());
+        complaints_.push_back("an unexpected dialog: " + test::Caption(dialog));
         return ui::IDCANCEL;
     }
     const DialogStep step = std::move(dialogSteps_.front());
@@ -58,7 +58,7 @@ int ScriptedModalSeam::RunModal(ui::Dialog& dialog) {
     ShowWithoutModalLoop(dialog);
     step(dialog);
     if (!ProcessEventsUntil([&] { return dialog.Result().has_value(); }, kDeadline)) {
-        complaints_.push_back("a dialog left open: " + dialog.Window().Caption());
+        complaints_.push_back("a dialog left open: " + test::Caption(dialog));
         dialog.EndDialog(ui::IDCANCEL);
     }
     return *dialog.Result();

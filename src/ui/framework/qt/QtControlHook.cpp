@@ -49,11 +49,7 @@ class QtControlHook final : public QObject, public ControlHook {
         widget_->setFont(font);
     }
 
-    bool Underlined() const override { return widget_->font().underline(); }
-
     void SetToolTip(const std::string& text) override { widget_->setToolTip(FromUtf8(text)); }
-
-    std::string ToolTip() const override { return widget_->toolTip().toStdString(); }
 
     void SetCursor(std::optional<Cursor> cursor) override {
         if (!cursor) {
@@ -62,14 +58,6 @@ class QtControlHook final : public QObject, public ControlHook {
             widget_->setCursor(*cursor == Cursor::PointingHand ? Qt::PointingHandCursor
                                                                : Qt::ArrowCursor);
         }
-    }
-
-    std::optional<Cursor> CursorShown() const override {
-        if (!widget_->testAttribute(Qt::WA_SetCursor)) {
-            return std::nullopt;
-        }
-        return widget_->cursor().shape() == Qt::PointingHandCursor ? Cursor::PointingHand
-                                                                   : Cursor::Arrow;
     }
 
     void Repaint(bool now) override {

@@ -158,14 +158,6 @@ void QtDialogWindow::End(int result) {
     done(result);
 }
 
-std::string QtDialogWindow::Caption() const {
-    return windowTitle().toStdString();
-}
-
-Size QtDialogWindow::ClientSize() const {
-    return {width(), height()};
-}
-
 void QtDialogWindow::SetIcon(int iconId) {
     setWindowIcon(IconResource(iconId));
 }
