@@ -125,22 +125,22 @@ TEST_F(HyperLinkTest, TheColourFollowsPointerAndVisits) {
     });
 }
 
-// 33 is the least result that counts as opened; a failure beeps and explains its code.
+// A failure beeps and explains itself.
 TEST_F(HyperLinkTest, AClickOpensTheTargetAndMarksTheOutcome) {
     LinkDialog dialog;
     dialog.link.SetTarget(kTarget);
     const ui::Control label = dialog.Attach(kLinkLabel);
     Run(dialog, [&](ui::Dialog&) {
-        dialog.opener.desktopResult = 33;
+        dialog.opener.desktopResult = OpenOutcome::Opened;
         test::Click(label);
         EXPECT_TRUE(dialog.link.Visited());
-        dialog.opener.desktopResult = 32;
+        dialog.opener.desktopResult = OpenOutcome::LibraryNotFound;
         test::Click(label);
         EXPECT_FALSE(dialog.link.Visited());
-        dialog.opener.desktopResult = 26;
+        dialog.opener.desktopResult = OpenOutcome::SharingViolation;
         test::Click(label);
         dialog.opener.webPageCommand = "browser \"%1\"";
-        dialog.opener.webPageResult = 33;
+        dialog.opener.webPageResult = OpenOutcome::Opened;
         test::Click(label);
         EXPECT_TRUE(dialog.link.Visited());
         test::RightClick(label);
