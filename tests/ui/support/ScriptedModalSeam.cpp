@@ -1,6 +1,5 @@
 #include "ScriptedModalSeam.h"
 
-#include "DialogWindow.h"
 #include "UserActions.h"
 
 #include <chrono>
@@ -62,28 +61,6 @@ int ScriptedModalSeam::RunModal(ui::Dialog& dialog) {
         dialog.EndDialog(ui::IDCANCEL);
     }
     return *dialog.Result();
-}
-
-std::optional<unsigned>
-ScriptedModalSeam::TrackPopupMenu(ui::Dialog&, std::span<const ui::SystemMenu::Item> items,
-                                  ui::Point) {
-    lastMenu_.clear();
-    for (const ui::SystemMenu::Item& item : items) {
-        lastMenu_.push_back(item.text);
-    }
-    if (menuAnswers_.empty()) {
-        complaints_.push_back("an unexpected menu");
-        return std::nullopt;
-    }
-    const std::string answer = menuAnswers_.front();
-    menuAnswers_.pop_front();
-    for (const ui::SystemMenu::Item& item : items) {
-        if (item.command != 0 && item.text == answer) {
-            return item.command;
-        }
-    }
-    complaints_.push_back("no menu entry " + answer);
-    return std::nullopt;
 }
 
 std::optional<std::string> ScriptedModalSeam::ChooseFolder(const ui::FolderRequest& request) {

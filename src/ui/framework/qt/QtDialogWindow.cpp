@@ -5,7 +5,7 @@
 #include "EditBox.h"
 #include "GroupBox.h"
 #include "IconResource.h"
-#include "ModalSeam.h"
+#include "PopupMenuSeam.h"
 #include "WidgetHandles.h"
 
 #include <QCheckBox>
@@ -177,7 +177,7 @@ void QtDialogWindow::TrackSystemMenu(const QPoint& globalPosition) {
     std::vector<SystemMenu::Item> items{{kCloseCommand, "&Close"}};
     items.insert(items.end(), systemMenu_.begin(), systemMenu_.end());
     const std::optional<unsigned> chosen =
-        CurrentModalSeam().TrackPopupMenu(dialog_, items, {globalPosition.x(), globalPosition.y()});
+        CurrentPopupMenuSeam().Track(*this, items, globalPosition);
     if (chosen) {
         dialog_.DispatchSysCommand(*chosen);
     }

@@ -1,4 +1,4 @@
-// The program's own seam on Qt: Qt's message boxes, menus and file dialogs.
+// The program's own seam on Qt: Qt's message boxes and file dialogs.
 #include "Dialog.h"
 #include "DialogWindow.h"
 #include "ModalSeam.h"
@@ -6,7 +6,6 @@
 #include "QtFolderChooser.h"
 #include "WidgetHandles.h"
 
-#include <QMenu>
 #include <QMessageBox>
 
 namespace glyphsmith::ui {
@@ -27,23 +26,6 @@ class QtModalSeam final : public ModalSeam {
     }
 
     int RunModal(Dialog& dialog) override { return dialog.Window().RunModalLoop(); }
-
-    std::optional<unsigned> TrackPopupMenu(Dialog& owner, std::span<const SystemMenu::Item> items,
-                                           Point screenPosition) override {
-        QMenu menu(&WidgetOf(owner));
-        for (const SystemMenu::Item& item : items) {
-            if (item.command == 0) {
-                menu.addSeparator();
-            } else {
-                menu.addAction(FromUtf8(item.text))->setData(item.command);
-            }
-        }
-        const QAction* chosen = menu.exec(QPoint(screenPosition.x, screenPosition.y));
-        if (chosen == nullptr) {
-            return std::nullopt;
-        }
-        return chosen->data().toUInt();
-    }
 
     std::optional<std::string> ChooseFolder(const FolderRequest& request) override {
         return RunFolderChooser(request);

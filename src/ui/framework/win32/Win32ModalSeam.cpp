@@ -22,12 +22,6 @@ class Win32ModalSeam final : public ModalSeam {
 
     int RunModal(Dialog& dialog) override { return dialog.Window().RunModalLoop(); }
 
-    // The real system menu needs no stand-in.
-    std::optional<unsigned> TrackPopupMenu(Dialog&, std::span<const SystemMenu::Item>,
-                                           Point) override {
-        return std::nullopt;
-    }
-
     std::optional<std::string> ChooseFolder(const FolderRequest& request) override {
         return RunFolderChooser(request);
     }
