@@ -77,7 +77,8 @@ std::vector<int> FocusRound(ui::Dialog& dialog, std::size_t stops) {
 
 class PromptDialogTest : public test::DialogTest {};
 
-// The name still to be typed comes first in the tab order, though it stands below.
+// The name still to be typed comes first in the tab order, though it stands below; it
+// opens with its whole text selected, as the dialog manager gives the first focus.
 TEST_F(PromptDialogTest, EachPromptShowsItsTemplate) {
     struct Row {
         int prompt;
@@ -109,6 +110,8 @@ TEST_F(PromptDialogTest, EachPromptShowsItsTemplate) {
         Run(*dialog, [&](ui::Dialog& shown) {
             EXPECT_EQ(test::Caption(shown), row.caption);
             EXPECT_EQ(ShownControls(shown), row.controls);
+            const ui::Control first = test::FocusedControl(shown);
+            EXPECT_EQ(test::SelectedText(first), first.Text());
             EXPECT_EQ(FocusRound(shown, row.focus.size() - 1), row.focus);
             shown.EndDialog(IDCANCEL);
         });
