@@ -1,6 +1,7 @@
 // What only the Win32 side does for the choosers: the folder browser's callback, tried on a
 // window of the test's own that records what it is sent, and the common Open dialog.
 #include "DialogTest.h"
+#include "SystemDialogs.h"
 #include "Utf16.h"
 #include "Win32FileChooser.h"
 #include "Win32FolderChooser.h"

@@ -1,5 +1,6 @@
 #include "QtFileChooser.h"
 
+#include "SystemDialogs.h"
 #include "WidgetHandles.h"
 
 #include <QDir>

@@ -1,5 +1,4 @@
-#include "QtFolderChooser.h"
-
+#include "SystemDialogs.h"
 #include "WidgetHandles.h"
 
 #include <QDialogButtonBox>

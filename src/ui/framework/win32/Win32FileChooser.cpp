@@ -1,5 +1,6 @@
 #include "Win32FileChooser.h"
 
+#include "SystemDialogs.h"
 #include "Utf16.h"
 #include "Win32Windows.h"
 
@@ -41,8 +42,9 @@ std::wstring OpenDialogFilter(std::string_view filter) {
     return pairs;
 }
 
-// No title and no folder of its own, no option flags: the dialog's default title and
-// folder, the read-only box, and a name that does not exist is taken as well.
+// The common Open dialog, with no title, no folder of its own and no option flags: the
+// dialog's default title and folder, the read-only box, and a name that does not exist is
+// taken as well.
 std::optional<std::string> RunFileChooser(const FileRequest& request) {
     const std::wstring filter = OpenDialogFilter(request.filter);
     const std::wstring extension = win32::ToUtf16(request.defaultExtension);
