@@ -18,22 +18,17 @@ namespace {
 
 using ui::win32::ToUtf16;
 
+using enum OpenOutcome;
+
 // The shell's error codes, which the old program starter shares.
+// clang-format off
 constexpr std::array<std::pair<int, OpenOutcome>, 13> kShellErrors{{
-    {0, OpenOutcome::OutOfResources},
-    {2, OpenOutcome::FileNotFound},
-    {3, OpenOutcome::PathNotFound},
-    {5, OpenOutcome::AccessDenied},
-    {8, OpenOutcome::OutOfMemory},
-    {11, OpenOutcome::InvalidProgram},
-    {26, OpenOutcome::SharingViolation},
-    {27, OpenOutcome::IncompleteAssociation},
-    {28, OpenOutcome::DdeTimeout},
-    {29, OpenOutcome::DdeFailed},
-    {30, OpenOutcome::DdeBusy},
-    {31, OpenOutcome::NoAssociation},
-    {32, OpenOutcome::LibraryNotFound},
+    {0, OutOfResources}, {2, FileNotFound}, {3, PathNotFound}, {5, AccessDenied},
+    {8, OutOfMemory}, {11, InvalidProgram}, {26, SharingViolation},
+    {27, IncompleteAssociation}, {28, DdeTimeout}, {29, DdeFailed}, {30, DdeBusy},
+    {31, NoAssociation}, {32, LibraryNotFound},
 }};
+// clang-format on
 
 std::optional<std::string> ClassDefault(const std::string& subKey) {
     const std::optional<std::wstring> value =
