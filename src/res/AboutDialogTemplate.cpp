@@ -26,7 +26,7 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const ui::DialogTemplate kAboutDialogTemplate{
-    100, "About Glyphsmith for TeX4ht", 202, 52, "Verdana", 8, kControls,
+    "About Glyphsmith for TeX4ht", 202, 52, "Verdana", 8, kControls,
 };
 
 } // namespace glyphsmith::res

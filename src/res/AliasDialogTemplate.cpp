@@ -25,7 +25,7 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const ui::DialogTemplate kAliasDialogTemplate{
-    131, "Creating alias", 127, 90, "Verdana", 8, kControls,
+    "Creating alias", 127, 90, "Verdana", 8, kControls,
 };
 
 } // namespace glyphsmith::res

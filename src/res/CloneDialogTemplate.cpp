@@ -25,7 +25,7 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const ui::DialogTemplate kCloneDialogTemplate{
-    129, "Cloning .htf files", 127, 90, "Verdana", 8, kControls,
+    "Cloning .htf files", 127, 90, "Verdana", 8, kControls,
 };
 
 } // namespace glyphsmith::res

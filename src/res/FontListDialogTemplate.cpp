@@ -24,7 +24,7 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const ui::DialogTemplate kFontListDialogTemplate{
-    130, "Fonts list to be generated...", 159, 87, "Verdana", 8, kControls,
+    "Fonts list to be generated...", 159, 87, "Verdana", 8, kControls,
 };
 
 } // namespace glyphsmith::res

@@ -49,7 +49,7 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const ui::DialogTemplate kMainDialogTemplate{
-    102, "Glyphsmith for TeX4ht (v 0.2)", 263, 313, "Verdana", 8, kControls, true,
+    "Glyphsmith for TeX4ht (v 0.2)", 263, 313, "Verdana", 8, kControls, true,
 };
 
 } // namespace glyphsmith::res

@@ -102,8 +102,8 @@ void HyperLink::OnPointerLeave() {
 // A failed click leaves the label as it is drawn: a label that was visited shows its
 // normal colour only from its next paint on.
 void HyperLink::OnClicked() {
-    const int result = OpenTarget(opener_, target_);
-    visited_ = Opened(result);
+    const OpenResult result = OpenTarget(opener_, target_);
+    visited_ = result.outcome == OpenOutcome::Opened;
     if (visited_) {
         MarkVisited(true);
     } else {
@@ -129,9 +129,9 @@ void HyperLink::SetPointerInside(bool inside) {
     Repaint(true);
 }
 
-void HyperLink::ShowOpenError(int code) {
+void HyperLink::ShowOpenError(const OpenResult& result) {
     ui::CurrentModalSeam().ShowMessageBox(&Window().OwnerDialog(),
-                                          "Unable to open hyperlink:\n\n" + OpenErrorText(code),
+                                          "Unable to open hyperlink:\n\n" + OpenErrorText(result),
                                           ui::ProgramName(), ui::MB_ICONEXCLAMATION);
 }
 

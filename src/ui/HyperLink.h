@@ -53,7 +53,7 @@ class HyperLink : public ui::SubclassedControl {
     void FitToText();
     void LoadLinkCursor();
     void SetPointerInside(bool inside);
-    void ShowOpenError(int code);
+    void ShowOpenError(const OpenResult& result);
 
     LinkOpener& opener_;
     ColorRef normalColor_ = Rgb(0, 0, 238);

@@ -7,29 +7,32 @@ namespace glyphsmith {
 
 namespace {
 
-// The error codes of the shell and of starting a program, with their explanations.
-constexpr std::array<std::pair<int, std::string_view>, 13> kErrorTexts{{
-    {0, "The operating system is out\nof memory or resources."},
-    {2, "The specified file was not found."},
-    {3, "The specified path was not found."},
-    {5, "The operating system denied\naccess to the specified file."},
-    {8, "There was not enough memory to complete the operation."},
-    {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-    {26, "A sharing violation occurred. "},
-    {27, "The filename association is\nincomplete or invalid."},
-    {28, "The DDE transaction could not\nbe completed because the request timed out."},
-    {29, "The DDE transaction failed."},
-    {30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere "
-         "being processed."},
-    {31, "There is no application associated\nwith the given filename extension."},
-    {32, "The specified dynamic-link library was not found."},
+// The failures with their explanations, as the shell words them.
+constexpr std::array<std::pair<OpenOutcome, std::string_view>, 13> kErrorTexts{{
+    {OpenOutcome::OutOfResources, "The operating system is out\nof memory or resources."},
+    {OpenOutcome::FileNotFound, "The specified file was not found."},
+    {OpenOutcome::PathNotFound, "The specified path was not found."},
+    {OpenOutcome::AccessDenied, "The operating system denied\naccess to the specified file."},
+    {OpenOutcome::OutOfMemory, "There was not enough memory to complete the operation."},
+    {OpenOutcome::InvalidProgram,
+     "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
+    {OpenOutcome::SharingViolation, "A sharing violation occurred. "},
+    {OpenOutcome::IncompleteAssociation, "The filename association is\nincomplete or invalid."},
+    {OpenOutcome::DdeTimeout,
+     "The DDE transaction could not\nbe completed because the request timed out."},
+    {OpenOutcome::DdeFailed, "The DDE transaction failed."},
+    {OpenOutcome::DdeBusy, "The DDE transaction could not\nbe completed because other DDE "
+                           "transactions\nwere being processed."},
+    {OpenOutcome::NoAssociation,
+     "There is no application associated\nwith the given filename extension."},
+    {OpenOutcome::LibraryNotFound, "The specified dynamic-link library was not found."},
 }};
 
 } // namespace
 
-int OpenTarget(LinkOpener& opener, const std::string& address) {
-    const int result = opener.OpenWithDesktop(address);
-    if (Opened(result)) {
+OpenResult OpenTarget(LinkOpener& opener, const std::string& address) {
+    const OpenResult result = opener.OpenWithDesktop(address);
+    if (result.outcome == OpenOutcome::Opened) {
         return result;
     }
     const std::optional<std::string> command = opener.WebPageCommand();
@@ -39,14 +42,14 @@ int OpenTarget(LinkOpener& opener, const std::string& address) {
     return opener.RunWebPageCommand(*command, address);
 }
 
-// A code that the table lacks is shown as the signed number it was returned as.
-std::string OpenErrorText(int code) {
-    for (const auto& [tableCode, text] : kErrorTexts) {
-        if (tableCode == code) {
+// An outcome that the table lacks is shown by the side's code, as a signed number.
+std::string OpenErrorText(const OpenResult& result) {
+    for (const auto& [outcome, text] : kErrorTexts) {
+        if (outcome == result.outcome) {
             return std::string(text);
         }
     }
-    return "Unknown Error (" + std::to_string(code) + ") occurred.";
+    return "Unknown Error (" + std::to_string(result.code) + ") occurred.";
 }
 
 // The placeholder is ASCII, and no byte of a multibyte character is a quote or a per cent

@@ -6,16 +6,34 @@
 
 namespace glyphsmith {
 
-// Results of opening an address keep the values of the Windows shell: above 32 the address
-// opened, 32 or less is an error code of OpenErrorText's table.
-inline constexpr int kOutOfResources = 0;
-inline constexpr int kFileNotFound = 2;
-inline constexpr int kNoAssociation = 31;
-inline constexpr int kOpened = 33;
+// How an attempt to open an address ended: opened, or why not. Each side maps its
+// platform's own codes onto these.
+enum class OpenOutcome {
+    Opened,
+    OutOfResources,
+    FileNotFound,
+    PathNotFound,
+    AccessDenied,
+    OutOfMemory,
+    InvalidProgram,
+    SharingViolation,
+    IncompleteAssociation,
+    DdeTimeout,
+    DdeFailed,
+    DdeBusy,
+    NoAssociation,
+    LibraryNotFound,
+    Unknown,
+};
 
-constexpr bool Opened(int result) {
-    return result > 32;
-}
+struct OpenResult {
+    constexpr OpenResult(OpenOutcome outcome, int code = 0) : outcome(outcome), code(code) {}
+    bool operator==(const OpenResult&) const = default;
+
+    OpenOutcome outcome;
+    // The side's own code of an Unknown outcome, which the user is shown.
+    int code;
+};
 
 // How the platform opens an address. Tests put in an opener that starts no program.
 class LinkOpener {
@@ -23,19 +41,20 @@ class LinkOpener {
     virtual ~LinkOpener() = default;
 
     // Opens the address with whatever the desktop opens its kind of address with.
-    virtual int OpenWithDesktop(const std::string& address) = 0;
+    virtual OpenResult OpenWithDesktop(const std::string& address) = 0;
     // The command line that the desktop registers for web pages; none when it has none.
     virtual std::optional<std::string> WebPageCommand() = 0;
     // Runs the program of that command line on the address.
-    virtual int RunWebPageCommand(const std::string& command, const std::string& address) = 0;
+    virtual OpenResult RunWebPageCommand(const std::string& command,
+                                         const std::string& address) = 0;
 };
 
 // The desktop's way first; where it fails, the program registered for web pages. A failed
 // fallback, or none registered, gives the desktop's result.
-int OpenTarget(LinkOpener& opener, const std::string& address);
+OpenResult OpenTarget(LinkOpener& opener, const std::string& address);
 
-// What a result code means, for the user.
-std::string OpenErrorText(int code);
+// Why an address did not open, for the user.
+std::string OpenErrorText(const OpenResult& result);
 
 // A registered command line without its placeholder and all that follows: cut at the
 // opening quote of the quoted placeholder, else at the per cent sign of the bare one; the

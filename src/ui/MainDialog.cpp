@@ -6,8 +6,8 @@
 #include "CloneDialog.h"
 #include "Cloning.h"
 #include "DialogRunUi.h"
-#include "FileOpenChooser.h"
-#include "FolderPicker.h"
+#include "FileChooser.h"
+#include "FolderChooser.h"
 #include "FontListDialog.h"
 #include "Generator1.h"
 #include "Generator2.h"
@@ -176,17 +176,17 @@ void MainDialog::OnPickAliasDirectory() {
 }
 
 void MainDialog::PickFolder(const PathField& field, const char* prompt) {
-    FolderPicker picker;
-    picker.prompt = prompt;
-    picker.initialFolder = settings_.*field.member;
-    if (picker.Browse(this)) {
-        TakePickedPath(field, picker.selectedPath);
+    FolderChooser chooser;
+    chooser.prompt = prompt;
+    chooser.initialFolder = settings_.*field.member;
+    if (chooser.Browse(this)) {
+        TakePickedPath(field, chooser.selectedPath);
     }
 }
 
 void MainDialog::PickFileToOpen(const PathField& field, const char* defaultExtension,
                                 const char* initialName, const char* filter) {
-    if (const auto picked = ChooseFileToOpen(this, defaultExtension, initialName, filter)) {
+    if (const auto picked = ChooseFile(this, defaultExtension, initialName, filter)) {
         TakePickedPath(field, *picked);
     }
 }

@@ -6,7 +6,7 @@
 namespace glyphsmith {
 
 // The program's window, on template 102: it holds the settings record, shows it in its
-// fields, and starts the four runs, the five path pickers and the About box.
+// fields, and starts the four runs, the five path choosers and the About box.
 class MainDialog : public ui::Dialog {
   public:
     // The system command of the About entry in the system menu.

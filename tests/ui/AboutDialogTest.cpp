@@ -64,7 +64,7 @@ TEST_F(AboutDialogTest, TheBoxIsTemplate100) {
         test::Press(shown, Key::Enter);
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(about.Window().Caption(), "About Glyphsmith for TeX4ht");
+    EXPECT_EQ(test::Caption(about), "About Glyphsmith for TeX4ht");
     EXPECT_EQ(texts, Strings({"Glyphsmith for TeX4ht v 0.22", "the team",
                               "Copyright (C) 2026 Ostrelan", "contributors", "Developer:", "and"}));
     EXPECT_EQ(focused, about.GetDlgItem(IDOK));
@@ -93,9 +93,9 @@ TEST_F(AboutDialogTest, TheLinksOpenTheirAddressesInTheirColours) {
         for (const Link& expected : links) {
             const ui::Control label = about.GetDlgItem(expected.id);
             HyperLink& link = *about.LinkOn(expected.id);
-            EXPECT_EQ(link.ToolTip(), expected.address);
-            EXPECT_EQ(link.CursorShown(), expected.cursor);
-            EXPECT_FALSE(link.Underlined());
+            EXPECT_EQ(test::ToolTip(label), expected.address);
+            EXPECT_EQ(test::CursorShown(label), expected.cursor);
+            EXPECT_FALSE(test::Underlined(label));
             EXPECT_EQ(link.TextColor(), kBlack);
             test::MovePointerOver(label);
             EXPECT_EQ(link.TextColor(), expected.hover);
@@ -118,7 +118,7 @@ TEST_F(AboutDialogTest, TheLinksOpenTheirAddressesInTheirColours) {
 TEST_F(AboutDialogTest, TheFittedLinksKeepTheirPlaces) {
     AboutDialog about;
     Run(about, [&](ui::Dialog&) {
-        const ui::Size size = about.Window().ClientSize();
+        const ui::Size size = test::ClientSize(about);
         EXPECT_EQ(size, (ui::Size{354, 85}));
         EXPECT_EQ(TopLeft(about, kProgramLabel), (ui::Point{58, 13}));
         EXPECT_EQ(TopLeft(about, kMakerLabel), (ui::Point{58, 39}));
@@ -156,7 +156,7 @@ TEST_F(AboutDialogTest, EveryOpeningFromTheMainWindowIsANewBox) {
             shown.EndDialog(IDOK);
         });
         test::Click(window.GetDlgItem(kAboutButton));
-        EXPECT_TRUE(window.Window().IsShown());
+        EXPECT_TRUE(test::IsShown(window));
         window.EndDialog(IDCANCEL);
     });
 }
@@ -166,7 +166,7 @@ TEST_F(AboutDialogTest, TheSystemMenuEntryOpensTheBox) {
     std::string caption;
     Run(window, [&](ui::Dialog&) {
         scene().seam.OnNextDialog([&](ui::Dialog& shown) {
-            caption = shown.Window().Caption();
+            caption = test::Caption(shown);
             ExpectUnvisited(shown);
             test::CloseBox(shown);
         });

@@ -1,5 +1,5 @@
 #include "DialogTest.h"
-#include "FolderPicker.h"
+#include "FolderChooser.h"
 #include "ModalSeam.h"
 #include "OwnerDialog.h"
 
@@ -29,11 +29,11 @@ TEST_F(ChoosersTest, BrowseTrimsTheInitialFolderForTheChooser) {
             asked = request.initialFolder;
             return std::nullopt;
         });
-        FolderPicker picker;
-        picker.initialFolder = initialFolder;
-        EXPECT_FALSE(picker.Browse(&owner));
+        FolderChooser chooser;
+        chooser.initialFolder = initialFolder;
+        EXPECT_FALSE(chooser.Browse(&owner));
         EXPECT_EQ(asked, trimmed);
-        EXPECT_EQ(picker.initialFolder, trimmed);
+        EXPECT_EQ(chooser.initialFolder, trimmed);
     }
 }
 
@@ -48,13 +48,13 @@ TEST_F(ChoosersTest, OnlyAConfirmedFolderOnDiskIsTaken) {
             return answer;
         });
     }
-    FolderPicker picker;
-    EXPECT_FALSE(picker.Browse(&owner));
-    EXPECT_FALSE(picker.Browse(&owner));
-    EXPECT_EQ(picker.selectedPath, "");
-    picker.prompt = "Set the folder:";
-    EXPECT_TRUE(picker.Browse(&owner));
-    EXPECT_EQ(picker.selectedPath, "/data/\u6587\u4ef6");
+    FolderChooser chooser;
+    EXPECT_FALSE(chooser.Browse(&owner));
+    EXPECT_FALSE(chooser.Browse(&owner));
+    EXPECT_EQ(chooser.selectedPath, "");
+    chooser.prompt = "Set the folder:";
+    EXPECT_TRUE(chooser.Browse(&owner));
+    EXPECT_EQ(chooser.selectedPath, "/data/\u6587\u4ef6");
     EXPECT_EQ(prompts, Strings({"Open", "Open", "Set the folder:"}));
 }
 
@@ -62,9 +62,9 @@ TEST_F(ChoosersTest, OnlyAConfirmedFolderOnDiskIsTaken) {
 TEST_F(ChoosersTest, AMissingRootKeepsTheChooserFromStarting) {
     test::OwnerDialog owner;
     const ui::ScopedModalSeam programSeam(ui::ProgramModalSeam());
-    FolderPicker picker;
-    picker.rootFolder = (scene().work.Path() / "missing").string();
-    EXPECT_FALSE(picker.Browse(&owner));
+    FolderChooser chooser;
+    chooser.rootFolder = (scene().work.Path() / "missing").string();
+    EXPECT_FALSE(chooser.Browse(&owner));
 }
 
 } // namespace

@@ -32,7 +32,7 @@ constexpr ControlTemplate kControls[] = {
 // clang-format on
 
 DialogTemplate TemplateOf(std::span<const ControlTemplate> controls) {
-    return {900, "Test dialog", 130, 90, "Verdana", 8, controls};
+    return {"Test dialog", 130, 90, "Verdana", 8, controls};
 }
 
 // Counts how often it was attached and the clicks on its label.
@@ -92,7 +92,7 @@ TEST(DialogUnitsTest, RoundLikeTheDialogManager) {
 // The sizes are those of 7 x 13 base units, which Verdana 8 pt and its stand-in share.
 TEST_F(FrameworkTest, ControlsComeFromTheTemplate) {
     const TestDialog dialog(template_);
-    EXPECT_EQ(dialog.Window().ClientSize(), (Size{228, 146}));
+    EXPECT_EQ(test::ClientSize(dialog), (Size{228, 146}));
     EXPECT_EQ(dialog.GetDlgItem(-1).Kind(), ControlKind::GroupBox); // the first unnamed one
     EXPECT_EQ(dialog.GetDlgItem(kNoteLabel).Kind(), ControlKind::Label);
     EXPECT_EQ(dialog.GetDlgItem(kNameEdit).Kind(), ControlKind::Edit);
@@ -105,7 +105,7 @@ TEST_F(FrameworkTest, ExchangeFailsAtTheControlOverItsLimit) {
     TestDialog dialog(template_);
     bool exchanged = true;
     Run(dialog, [&](Dialog&) {
-        dialog.limited = "abcdefgh"; // as a picker puts a long path in, after the limit
+        dialog.limited = "abcdefgh"; // as a chooser puts a long path in, after the limit
         dialog.UpdateData(false);
         EXPECT_EQ(dialog.Text(kLimitedEdit), "abcdefgh");
         dialog.GetDlgItem(kNameEdit).SetText("second");
@@ -157,7 +157,7 @@ TEST_F(FrameworkTest, OkStaysOpenWhenTheExchangeFails) {
     dialog.limited = "abcdefgh";
     Run(dialog, [&](Dialog& shown) {
         test::Click(dialog.GetDlgItem(IDOK));
-        EXPECT_TRUE(shown.Window().IsShown());
+        EXPECT_TRUE(test::IsShown(shown));
         dialog.GetDlgItem(kLimitedEdit).SetText("abc");
         test::Click(dialog.GetDlgItem(IDOK));
     });
@@ -171,7 +171,7 @@ TEST_F(FrameworkTest, TheMessageMapTakesClicksAndEnter) {
         test::Click(dialog.GetDlgItem(kApplyButton));
         test::Press(dialog.GetDlgItem(kApplyButton), Key::Enter);
         EXPECT_EQ(dialog.applied, 2);
-        EXPECT_TRUE(shown.Window().IsShown());
+        EXPECT_TRUE(test::IsShown(shown));
         test::Press(dialog.GetDlgItem(kNameEdit), Key::Enter);
     });
     EXPECT_EQ(dialog.Result(), IDOK); // Enter without a default button sends IDOK
@@ -185,7 +185,7 @@ TEST_F(FrameworkTest, EnterPressesTheTemplatesDefaultButton) {
     Run(dialog, [&](Dialog& shown) {
         test::Press(dialog.GetDlgItem(kNameEdit), Key::KeypadEnter);
         EXPECT_EQ(dialog.applied, 1);
-        EXPECT_TRUE(shown.Window().IsShown());
+        EXPECT_TRUE(test::IsShown(shown));
         shown.EndDialog(IDCANCEL);
     });
 }

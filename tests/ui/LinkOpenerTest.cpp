@@ -13,19 +13,18 @@ using CommandRun = std::pair<std::string, std::string>;
 
 constexpr char kAddress[] = "https://tug.org/tex4ht/";
 
+// The outcomes that the Qt side gives, and an unknown one of the Win32 side.
 TEST(LinkOpenerTest, ErrorTexts) {
-    const std::vector<std::pair<int, std::string>> texts = {
-        {0, "The operating system is out\nof memory or resources."},
-        {2, "The specified file was not found."},
-        {26, "A sharing violation occurred. "}, // with its trailing blank
-        {32, "The specified dynamic-link library was not found."},
-        {4, "Unknown Error (4) occurred."}, // a gap in the table
-        {33, "Unknown Error (33) occurred."},
-        {1000000, "Unknown Error (1000000) occurred."},
-        {-1, "Unknown Error (-1) occurred."}, // beyond the signed range
+    const std::vector<std::pair<OpenResult, std::string>> texts = {
+        {OpenOutcome::OutOfResources, "The operating system is out\nof memory or resources."},
+        {OpenOutcome::FileNotFound, "The specified file was not found."},
+        {OpenOutcome::NoAssociation,
+         "There is no application associated\nwith the given filename extension."},
+        {{OpenOutcome::Unknown, 4}, "Unknown Error (4) occurred."},
+        {{OpenOutcome::Unknown, -1}, "Unknown Error (-1) occurred."},
     };
-    for (const auto& [code, text] : texts) {
-        EXPECT_EQ(OpenErrorText(code), text) << code;
+    for (const auto& [result, text] : texts) {
+        EXPECT_EQ(OpenErrorText(result), text) << result.code;
     }
 }
 
@@ -58,19 +57,19 @@ TEST(LinkOpenerTest, FallbackCommandLines) {
 
 TEST(LinkOpenerTest, TheDesktopComesFirstAndTheWebPageProgramSecond) {
     test::FakeLinkOpener opened;
-    EXPECT_EQ(OpenTarget(opened, kAddress), kOpened);
+    EXPECT_EQ(OpenTarget(opened, kAddress), OpenOutcome::Opened);
     EXPECT_EQ(opened.webPageRuns.size(), 0u);
 
     test::FakeLinkOpener nothingRegistered;
-    nothingRegistered.desktopResult = 32;
-    EXPECT_EQ(OpenTarget(nothingRegistered, kAddress), 32);
+    nothingRegistered.desktopResult = OpenOutcome::LibraryNotFound;
+    EXPECT_EQ(OpenTarget(nothingRegistered, kAddress), OpenOutcome::LibraryNotFound);
     EXPECT_EQ(nothingRegistered.desktopOpens, Strings{kAddress});
 
     test::FakeLinkOpener fallback;
-    fallback.desktopResult = kNoAssociation;
+    fallback.desktopResult = OpenOutcome::NoAssociation;
     fallback.webPageCommand = "browser %1";
-    fallback.webPageResult = kFileNotFound;
-    EXPECT_EQ(OpenTarget(fallback, kAddress), kFileNotFound);
+    fallback.webPageResult = OpenOutcome::FileNotFound;
+    EXPECT_EQ(OpenTarget(fallback, kAddress), OpenOutcome::FileNotFound);
     EXPECT_EQ(fallback.webPageRuns, std::vector<CommandRun>{CommandRun("browser %1", kAddress)});
 }
 

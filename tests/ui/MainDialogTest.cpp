@@ -64,7 +64,7 @@ TEST_F(MainDialogTest, AFirstStartShowsTheDefaults) {
         EXPECT_FALSE(dialog.Checked(kItalicCheck));
         EXPECT_EQ(dialog.Text(kFontFamilyEdit), "");
         EXPECT_EQ(dialog.Text(kOtherStyleEdit), "");
-        EXPECT_EQ(dialog.Window().Caption(), "Glyphsmith for TeX4ht (v 0.2)");
+        EXPECT_EQ(test::Caption(dialog), "Glyphsmith for TeX4ht (v 0.2)");
         dialog.EndDialog(IDCANCEL);
     });
 }
@@ -132,7 +132,7 @@ TEST_F(MainDialogTest, SystemCommandsOfTheAboutEntryOpenTheAboutBox) {
         EXPECT_EQ(dialog.abouts, 16);
         dialog.Click(kAboutButton);
         EXPECT_EQ(dialog.abouts, 17);
-        EXPECT_TRUE(dialog.Window().IsShown());
+        EXPECT_TRUE(test::IsShown(dialog));
         test::SystemCommand(dialog, 0xF06F); // Close, with low bits set
     });
     EXPECT_EQ(result, IDCANCEL);
@@ -209,7 +209,7 @@ TEST_F(MainDialogTest, TabFollowsTemplateOrder) {
 TEST_F(MainDialogTest, EveryControlStandsWhereItsTemplatePutsIt) {
     const TestMainDialog dialog;
     const ui::DialogUnits units(7, 13);
-    EXPECT_EQ(dialog.Window().ClientSize(), (ui::Size{460, 509}));
+    EXPECT_EQ(test::ClientSize(dialog), (ui::Size{460, 509}));
     EXPECT_EQ(dialog.GetDlgItem(IDCANCEL).Geometry(), (ui::Rect{233, 473, 187, 23}));
     const std::span<const ui::Control> controls = dialog.Window().Controls();
     ASSERT_EQ(controls.size(), kMainDialogTemplate.controls.size());

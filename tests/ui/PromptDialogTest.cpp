@@ -77,7 +77,8 @@ std::vector<int> FocusRound(ui::Dialog& dialog, std::size_t stops) {
 
 class PromptDialogTest : public test::DialogTest {};
 
-// The name still to be typed comes first in the tab order, though it stands below.
+// The name still to be typed comes first in the tab order, though it stands below; it
+// opens with its whole text selected, as the dialog manager gives the first focus.
 TEST_F(PromptDialogTest, EachPromptShowsItsTemplate) {
     struct Row {
         int prompt;
@@ -107,8 +108,10 @@ TEST_F(PromptDialogTest, EachPromptShowsItsTemplate) {
         SCOPED_TRACE(row.caption);
         const std::unique_ptr<ui::Dialog> dialog = MakePrompt(row.prompt);
         Run(*dialog, [&](ui::Dialog& shown) {
-            EXPECT_EQ(shown.Window().Caption(), row.caption);
+            EXPECT_EQ(test::Caption(shown), row.caption);
             EXPECT_EQ(ShownControls(shown), row.controls);
+            const ui::Control first = test::FocusedControl(shown);
+            EXPECT_EQ(test::SelectedText(first), first.Text());
             EXPECT_EQ(FocusRound(shown, row.focus.size() - 1), row.focus);
             shown.EndDialog(IDCANCEL);
         });
@@ -186,7 +189,7 @@ TEST_F(PromptDialogTest, AnOverlongStoredListFailsOnOk) {
         ui::Control edit = dialog.GetDlgItem(kFontListEdit);
         EXPECT_EQ(edit.Text(), overlong);
         test::Click(shown.GetDlgItem(IDOK));
-        EXPECT_TRUE(shown.Window().IsShown());
+        EXPECT_TRUE(test::IsShown(shown));
         EXPECT_EQ(test::FocusedControl(shown), edit);
         EXPECT_EQ(StoredFontList(), overlong);
 

@@ -12,7 +12,7 @@ class StartupTest : public test::DialogTest {};
 TEST_F(StartupTest, TheMainWindowRunsModallyAndNothingIsWritten) {
     std::string caption;
     scene().seam.OnNextDialog([&](ui::Dialog& shown) {
-        caption = shown.Window().Caption();
+        caption = test::Caption(shown);
         test::Type(shown.GetDlgItem(res::kFontFamilyEdit), "kai");
         test::Press(shown, test::Key::Escape);
     });

@@ -110,10 +110,16 @@ void ExpectControl(HWND dialog, HWND window, const ControlTemplate& control) {
     }
 }
 
-class DialogTemplateTest : public ::testing::TestWithParam<const DialogTemplate*> {};
+// A template with its number, which names its test.
+struct NumberedTemplate {
+    const char* number;
+    const DialogTemplate* dialogTemplate;
+};
+
+class DialogTemplateTest : public ::testing::TestWithParam<NumberedTemplate> {};
 
 TEST_P(DialogTemplateTest, TheDialogManagerMakesEveryControlInTemplateOrder) {
-    const DialogTemplate& dialogTemplate = *GetParam();
+    const DialogTemplate& dialogTemplate = *GetParam().dialogTemplate;
     const Window dialog = CreateDialogWindow(dialogTemplate);
     ASSERT_NE(dialog, nullptr) << "error " << GetLastError();
     constexpr DWORD kFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -137,11 +143,14 @@ TEST_P(DialogTemplateTest, TheDialogManagerMakesEveryControlInTemplateOrder) {
     EXPECT_EQ(window, nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Templates, DialogTemplateTest,
-                         testing::Values(&res::kAboutDialogTemplate, &res::kMainDialogTemplate,
-                                         &res::kCloneDialogTemplate, &res::kFontListDialogTemplate,
-                                         &res::kAliasDialogTemplate),
-                         [](const auto& info) { return std::to_string(info.param->id); });
+constexpr NumberedTemplate kTemplates[] = {
+    {"100", &res::kAboutDialogTemplate}, {"102", &res::kMainDialogTemplate},
+    {"129", &res::kCloneDialogTemplate}, {"130", &res::kFontListDialogTemplate},
+    {"131", &res::kAliasDialogTemplate},
+};
+
+INSTANTIATE_TEST_SUITE_P(Templates, DialogTemplateTest, testing::ValuesIn(kTemplates),
+                         [](const auto& info) { return std::string(info.param.number); });
 
 TEST(MainDialogLayoutTest, TheExitButtonStandsWhereVerdanaEightPointPutsIt) {
     const Window dialog = CreateDialogWindow(res::kMainDialogTemplate);

@@ -4,6 +4,7 @@
 #include "SubclassedControl.h"
 #include "TextLength.h"
 
+#include <functional>
 #include <stdexcept>
 
 namespace glyphsmith::ui {
@@ -12,6 +13,21 @@ namespace {
 
 std::string LengthLimitText(int maxChars) {
     return "At most " + std::to_string(maxChars) + " characters may be entered in this box.";
+}
+
+// Reads the control into the member or writes the member into it, by the exchange's
+// direction.
+template <class Value, class Read, class Write>
+void Exchange(DataExchange& dx, int id, ControlKind kind, Value& value, Read read, Write write) {
+    if (dx.Failed()) {
+        return;
+    }
+    Control control = dx.PrepareControl(id, kind);
+    if (dx.SaveAndValidate()) {
+        value = std::invoke(read, control);
+    } else {
+        std::invoke(write, control, value);
+    }
 }
 
 } // namespace
@@ -38,27 +54,11 @@ void DataExchange::Fail() {
 }
 
 void DDX_Text(DataExchange& dx, int id, std::string& value) {
-    if (dx.Failed()) {
-        return;
-    }
-    Control edit = dx.PrepareControl(id, ControlKind::Edit);
-    if (dx.SaveAndValidate()) {
-        value = edit.Text();
-    } else {
-        edit.SetText(value);
-    }
+    Exchange(dx, id, ControlKind::Edit, value, &Control::Text, &Control::SetText);
 }
 
 void DDX_Check(DataExchange& dx, int id, bool& value) {
-    if (dx.Failed()) {
-        return;
-    }
-    Control check = dx.PrepareControl(id, ControlKind::CheckBox);
-    if (dx.SaveAndValidate()) {
-        value = check.Checked();
-    } else {
-        check.SetChecked(value);
-    }
+    Exchange(dx, id, ControlKind::CheckBox, value, &Control::Checked, &Control::SetChecked);
 }
 
 void DDV_MaxChars(DataExchange& dx, const std::string& value, int maxChars) {
@@ -67,7 +67,7 @@ void DDV_MaxChars(DataExchange& dx, const std::string& value, int maxChars) {
     }
     if (dx.SaveAndValidate()) {
         if (EditLength(value) > static_cast<std::size_t>(maxChars)) {
-            dx.DialogWindow().MessageBox(LengthLimitText(maxChars), {}, MB_ICONEXCLAMATION);
+            dx.OwnerDialog().MessageBox(LengthLimitText(maxChars), {}, MB_ICONEXCLAMATION);
             dx.Fail();
         }
     } else if (Control edit = dx.LastEdit()) {

@@ -16,7 +16,8 @@ class DataExchange {
     DataExchange(Dialog& dialog, bool saveAndValidate)
         : dialog_(dialog), saveAndValidate_(saveAndValidate) {}
 
-    Dialog& DialogWindow() const { return dialog_; }
+    // The dialog whose controls and members are exchanged.
+    Dialog& OwnerDialog() const { return dialog_; }
     // True: controls into members, with checks; false: members into controls.
     bool SaveAndValidate() const { return saveAndValidate_; }
     bool Failed() const { return failed_; }

@@ -119,10 +119,13 @@ void Dialog::OnSysCommand(unsigned command) {
     window_->DefaultSysCommand(command);
 }
 
+// As the dialog manager does, the whole text of an edit box is selected, so that typing
+// replaces it.
 void Dialog::FocusFirstTabStop() {
     for (Control control : window_->Controls()) {
         if (control.IsTabStop() && control.IsEnabled()) {
             control.Focus();
+            control.SelectAll();
             return;
         }
     }

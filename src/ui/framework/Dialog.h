@@ -68,7 +68,8 @@ class Dialog {
     void DispatchSysCommand(unsigned command) { OnSysCommand(command); }
 
   protected:
-    // Copies the members into the controls; true lets the first tab stop take the focus.
+    // Copies the members into the controls; true lets the first tab stop take the focus,
+    // with the whole text of an edit box selected.
     virtual bool OnInitDialog();
     virtual void DoDataExchange(DataExchange& dx);
     virtual MessageMap GetMessageMap() const { return {}; }

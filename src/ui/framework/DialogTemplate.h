@@ -38,7 +38,6 @@ struct ControlTemplate {
 // A dialog as data. Controls are created in this order, which is also the tab order, so a
 // group box comes before the controls it frames and is drawn beneath them.
 struct DialogTemplate {
-    int id;
     const char* caption;
     int width; // of the client area, in dialog units
     int height;

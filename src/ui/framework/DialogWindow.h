@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <span>
-#include <string>
 
 namespace glyphsmith::ui {
 
@@ -29,11 +28,7 @@ class DialogWindow {
     virtual int RunModalLoop() = 0;
     // Hides the window and ends its modal loop, if one runs.
     virtual void End(int result) = 0;
-    virtual bool IsShown() const = 0;
 
-    virtual std::string Caption() const = 0;
-    // In pixels.
-    virtual Size ClientSize() const = 0;
     // The icon resource shown in the caption and on the task bar, in both of its sizes.
     virtual void SetIcon(int iconId) = 0;
 

@@ -1,29 +1,41 @@
 #include "ModalSeam.h"
 
-#include <algorithm>
-#include <vector>
+#include "Dialog.h"
+#include "DialogWindow.h"
+#include "SystemDialogs.h"
 
 namespace glyphsmith::ui {
 
 namespace {
 
-// The seams that scopes put in force, the latest last. A scope that ends out of order
-// takes only its own seam away, so no seam outlives its scope.
-std::vector<ModalSeam*> scopedSeams;
+// The program's own seam: the side's modal loop and the window system's dialogs.
+class ProgramSeam final : public ModalSeam {
+  public:
+    void ShowMessageBox(Dialog* owner, const std::string& text, const std::string& caption,
+                        unsigned type) override {
+        ShowSystemMessageBox(owner, text, caption, type);
+    }
+
+    int RunModal(Dialog& dialog) override { return dialog.Window().RunModalLoop(); }
+
+    std::optional<std::string> ChooseFolder(const FolderRequest& request) override {
+        return RunFolderChooser(request);
+    }
+
+    std::optional<std::string> ChooseFile(const FileRequest& request) override {
+        return RunFileChooser(request);
+    }
+};
 
 } // namespace
 
 ModalSeam& CurrentModalSeam() {
-    return scopedSeams.empty() ? ProgramModalSeam() : *scopedSeams.back();
+    return ScopedModalSeam::Current(ProgramModalSeam());
 }
 
-ScopedModalSeam::ScopedModalSeam(ModalSeam& seam) : seam_(seam) {
-    scopedSeams.push_back(&seam);
-}
-
-ScopedModalSeam::~ScopedModalSeam() {
-    const auto latest = std::find(scopedSeams.rbegin(), scopedSeams.rend(), &seam_);
-    scopedSeams.erase(std::next(latest).base());
+ModalSeam& ProgramModalSeam() {
+    static ProgramSeam seam;
+    return seam;
 }
 
 } // namespace glyphsmith::ui

@@ -40,28 +40,16 @@ void SubclassedControl::SetUnderline(bool underline) {
     }
 }
 
-bool SubclassedControl::Underlined() const {
-    return Window() && hook_->Underlined();
-}
-
 void SubclassedControl::SetToolTip(const std::string& text) {
     if (Window()) {
         hook_->SetToolTip(text);
     }
 }
 
-std::string SubclassedControl::ToolTip() const {
-    return Window() ? hook_->ToolTip() : std::string();
-}
-
 void SubclassedControl::SetCursor(std::optional<Cursor> cursor) {
     if (Window()) {
         hook_->SetCursor(cursor);
     }
-}
-
-std::optional<Cursor> SubclassedControl::CursorShown() const {
-    return Window() ? hook_->CursorShown() : std::nullopt;
 }
 
 void SubclassedControl::Repaint(bool now) {

@@ -28,12 +28,9 @@ class ControlHook {
     virtual Size TextExtent() const = 0;
     // Gives the control its font again, underlined or not.
     virtual void SetUnderline(bool underline) = 0;
-    virtual bool Underlined() const = 0;
     virtual void SetToolTip(const std::string& text) = 0;
-    virtual std::string ToolTip() const = 0;
     // None: the control shows whatever cursor the window system shows over it.
     virtual void SetCursor(std::optional<Cursor> cursor) = 0;
-    virtual std::optional<Cursor> CursorShown() const = 0;
     // Paints the control again: at once, or at the window system's next occasion.
     virtual void Repaint(bool now) = 0;
 };
@@ -67,11 +64,8 @@ class SubclassedControl {
     // How the control looks; each does nothing, or gives nothing, before attachment.
     Size TextExtent() const;
     void SetUnderline(bool underline);
-    bool Underlined() const;
     void SetToolTip(const std::string& text);
-    std::string ToolTip() const;
     void SetCursor(std::optional<Cursor> cursor);
-    std::optional<Cursor> CursorShown() const;
     void Repaint(bool now);
 
   protected:

@@ -7,16 +7,11 @@ namespace glyphsmith::ui {
 SystemMenu::SystemMenu(DialogWindow& window) : window_(window) {}
 
 void SystemMenu::AppendSeparator() {
-    Append({0, {}});
+    window_.AppendSystemMenuItem({0, {}});
 }
 
 void SystemMenu::AppendItem(unsigned command, std::string_view text) {
-    Append({command, std::string(text)});
-}
-
-void SystemMenu::Append(Item item) {
-    window_.AppendSystemMenuItem(item);
-    items_.push_back(std::move(item));
+    window_.AppendSystemMenuItem({command, std::string(text)});
 }
 
 } // namespace glyphsmith::ui

@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace glyphsmith::ui {
 
@@ -22,14 +21,9 @@ class SystemMenu {
 
     void AppendSeparator();
     void AppendItem(unsigned command, std::string_view text);
-    // The entries that the program added.
-    const std::vector<Item>& Items() const { return items_; }
 
   private:
-    void Append(Item item);
-
     DialogWindow& window_;
-    std::vector<Item> items_;
 };
 
 } // namespace glyphsmith::ui

@@ -76,12 +76,12 @@ XdgLinkOpener::XdgLinkOpener(QStringList configDirectories, QStringList applicat
       applicationDirectories_(std::move(applicationDirectories)) {}
 
 // Only an absolute address tells the desktop which handler to take.
-int XdgLinkOpener::OpenWithDesktop(const std::string& address) {
+OpenResult XdgLinkOpener::OpenWithDesktop(const std::string& address) {
     const QUrl url(FromUtf8(address), QUrl::StrictMode);
     if (address.empty() || !url.isValid() || url.isRelative()) {
-        return kFileNotFound;
+        return OpenOutcome::FileNotFound;
     }
-    return QDesktopServices::openUrl(url) ? kOpened : kNoAssociation;
+    return QDesktopServices::openUrl(url) ? OpenOutcome::Opened : OpenOutcome::NoAssociation;
 }
 
 std::optional<std::string> XdgLinkOpener::WebPageCommand() {
@@ -111,19 +111,21 @@ QStringList XdgLinkOpener::DefaultWebPageApplications() const {
     return applications;
 }
 
-int XdgLinkOpener::RunWebPageCommand(const std::string& command, const std::string& address) {
+OpenResult XdgLinkOpener::RunWebPageCommand(const std::string& command,
+                                            const std::string& address) {
     const std::string_view fieldCode = FirstAddressFieldCode(command);
     QStringList arguments =
         ExecArguments(fieldCode.empty() ? command : CommandBeforePlaceholder(command, fieldCode));
     if (arguments.isEmpty()) {
-        return kFileNotFound;
+        return OpenOutcome::FileNotFound;
     }
     const QString program = QStandardPaths::findExecutable(arguments.takeFirst());
     if (program.isEmpty()) {
-        return kFileNotFound;
+        return OpenOutcome::FileNotFound;
     }
     arguments << FromUtf8(address);
-    return QProcess::startDetached(program, arguments) ? kOpened : kOutOfResources;
+    return QProcess::startDetached(program, arguments) ? OpenOutcome::Opened
+                                                       : OpenOutcome::OutOfResources;
 }
 
 LinkOpener& DesktopLinkOpener() {

@@ -14,12 +14,12 @@ class XdgLinkOpener final : public LinkOpener {
     // most important first, as the desktop's base directories order them.
     XdgLinkOpener(QStringList configDirectories, QStringList applicationDirectories);
 
-    int OpenWithDesktop(const std::string& address) override;
+    OpenResult OpenWithDesktop(const std::string& address) override;
     // The Exec line of the default text/html application.
     std::optional<std::string> WebPageCommand() override;
     // The Exec line is cut at its first file or URL field code; the address goes in as one
     // argument, so that blanks or quotes in it never split it. No shell is involved.
-    int RunWebPageCommand(const std::string& command, const std::string& address) override;
+    OpenResult RunWebPageCommand(const std::string& command, const std::string& address) override;
 
   private:
     QStringList DefaultWebPageApplications() const;

@@ -1,8 +1,11 @@
 // The shell and the registry open addresses on Windows.
-#include "LinkOpener.h"
+#include "WindowsLinkOpener.h"
+
 #include "RegistryString.h"
 #include "Utf16.h"
 
+#include <array>
+#include <utility>
 #include <windows.h>
 // <shellapi.h> needs the types of <windows.h>.
 // clang-format off
@@ -15,6 +18,18 @@ namespace {
 
 using ui::win32::ToUtf16;
 
+using enum OpenOutcome;
+
+// The shell's error codes, which the old program starter shares.
+// clang-format off
+constexpr std::array<std::pair<int, OpenOutcome>, 13> kShellErrors{{
+    {0, OutOfResources}, {2, FileNotFound}, {3, PathNotFound}, {5, AccessDenied},
+    {8, OutOfMemory}, {11, InvalidProgram}, {26, SharingViolation},
+    {27, IncompleteAssociation}, {28, DdeTimeout}, {29, DdeFailed}, {30, DdeBusy},
+    {31, NoAssociation}, {32, LibraryNotFound},
+}};
+// clang-format on
+
 std::optional<std::string> ClassDefault(const std::string& subKey) {
     const std::optional<std::wstring> value =
         ui::win32::ReadRegistryString(HKEY_CLASSES_ROOT, ToUtf16(subKey), {});
@@ -25,9 +40,8 @@ std::optional<std::string> ClassDefault(const std::string& subKey) {
 }
 
 // Starting a program reports its failures as the old program starter did: the system's
-// error code where it is below 32, "the .EXE file is invalid" for any other; 33 when the
-// program started.
-int StartProgram(const std::string& commandLine) {
+// error code where it is below 32, "the .EXE file is invalid" for any other.
+OpenResult StartProgram(const std::string& commandLine) {
     std::wstring command = ToUtf16(commandLine);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -37,19 +51,19 @@ int StartProgram(const std::string& commandLine) {
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         const DWORD error = GetLastError();
-        return error < 32 ? static_cast<int>(error) : ERROR_BAD_FORMAT;
+        return ShellOpenResult(error < 32 ? static_cast<int>(error) : ERROR_BAD_FORMAT);
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return kOpened;
+    return OpenOutcome::Opened;
 }
 
 class ShellLinkOpener final : public LinkOpener {
   public:
-    int OpenWithDesktop(const std::string& address) override {
+    OpenResult OpenWithDesktop(const std::string& address) override {
         const HINSTANCE result =
             ShellExecuteW(nullptr, L"open", ToUtf16(address).c_str(), nullptr, nullptr, SW_SHOW);
-        return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+        return ShellOpenResult(static_cast<int>(reinterpret_cast<INT_PTR>(result)));
     }
 
     // The file class of ".htm" names the key of its open command.
@@ -61,12 +75,24 @@ class ShellLinkOpener final : public LinkOpener {
         return ClassDefault(*webPageClass + "\\shell\\open\\command");
     }
 
-    int RunWebPageCommand(const std::string& command, const std::string& address) override {
+    OpenResult RunWebPageCommand(const std::string& command, const std::string& address) override {
         return StartProgram(FallbackCommandLine(command, address));
     }
 };
 
 } // namespace
+
+OpenResult ShellOpenResult(int code) {
+    if (code > 32) {
+        return OpenOutcome::Opened;
+    }
+    for (const auto& [error, outcome] : kShellErrors) {
+        if (error == code) {
+            return outcome;
+        }
+    }
+    return {OpenOutcome::Unknown, code};
+}
 
 LinkOpener& DesktopLinkOpener() {
     static ShellLinkOpener opener;

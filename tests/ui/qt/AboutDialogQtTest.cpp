@@ -2,8 +2,8 @@
 #include "AboutDialog.h"
 #include "DialogTest.h"
 #include "IconResource.h"
-#include "QtWidgets.h"
 #include "Resources.h"
+#include "WidgetHandles.h"
 
 #include <QLabel>
 

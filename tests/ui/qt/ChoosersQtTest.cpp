@@ -1,11 +1,11 @@
 // The folder and file choosers through Qt's own file dialogs, and the filters in Qt's
 // notation.
 #include "DialogTest.h"
+#include "FileChooser.h"
 #include "FileDialogs.h"
-#include "FileOpenChooser.h"
-#include "FolderPicker.h"
+#include "FolderChooser.h"
 #include "OwnerDialog.h"
-#include "QtChoosers.h"
+#include "QtFileChooser.h"
 #include "QtPrinting.h"
 #include "UserActions.h"
 
@@ -24,8 +24,8 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// A picker that refuses every folder named "locked" and says why in the status line.
-class LockAwarePicker : public FolderPicker {
+// A chooser that refuses every folder named "locked" and says why in the status line.
+class LockAwareChooser : public FolderChooser {
   public:
     Strings asked;
 
@@ -112,16 +112,16 @@ class ChoosersQtTest : public test::DialogTest {
 TEST_F(ChoosersQtTest, ARefusedSelectionDisablesOkAndShowsItsStatus) {
     MakeFolders({"locked", "open"});
     test::OwnerDialog owner;
-    LockAwarePicker picker;
-    picker.caption = "Pick a folder";
-    picker.showStatusText = true;
-    picker.initialFolder = (WorkPath("locked") + "\\ ").toStdString();
+    LockAwareChooser chooser;
+    chooser.caption = "Pick a folder";
+    chooser.showStatusText = true;
+    chooser.initialFolder = (WorkPath("locked") + "\\ ").toStdString();
     scene().seam.OnNextFolderChooser(test::RealFolderChooser([&](QFileDialog& dialog) {
         test::Settle();
         EXPECT_EQ(dialog.windowTitle(), "Pick a folder");
         EXPECT_EQ(dialog.labelText(QFileDialog::LookIn), "Open");
         EXPECT_EQ(dialog.selectedFiles(), QStringList{WorkPath("locked")});
-        EXPECT_TRUE(Contains(picker.asked, QDir::toNativeSeparators(WorkPath("locked"))));
+        EXPECT_TRUE(Contains(chooser.asked, QDir::toNativeSeparators(WorkPath("locked"))));
         EXPECT_FALSE(test::AcceptButton(dialog)->isEnabled());
         EXPECT_TRUE(HasLabel(dialog, "locked folder"));
         QMetaObject::invokeMethod(&dialog, "accept");
@@ -133,26 +133,26 @@ TEST_F(ChoosersQtTest, ARefusedSelectionDisablesOkAndShowsItsStatus) {
         EXPECT_FALSE(HasLabel(dialog, "locked folder"));
         test::AcceptButton(dialog)->click();
     }));
-    EXPECT_TRUE(picker.Browse(&owner));
-    EXPECT_EQ(picker.selectedPath, QDir::toNativeSeparators(WorkPath("open")).toStdString());
+    EXPECT_TRUE(chooser.Browse(&owner));
+    EXPECT_EQ(chooser.selectedPath, QDir::toNativeSeparators(WorkPath("open")).toStdString());
 }
 
 TEST_F(ChoosersQtTest, NothingOutsideTheRootCanBeChosen) {
     MakeFolders({"root/inner", "outside"});
     test::OwnerDialog owner;
-    LockAwarePicker picker;
-    picker.rootFolder = WorkPath("root").toStdString();
-    picker.initialFolder = WorkPath("outside").toStdString();
+    LockAwareChooser chooser;
+    chooser.rootFolder = WorkPath("root").toStdString();
+    chooser.initialFolder = WorkPath("outside").toStdString();
     scene().seam.OnNextFolderChooser(test::RealFolderChooser([&](QFileDialog& dialog) {
         test::Settle();
         EXPECT_FALSE(test::AcceptButton(dialog)->isEnabled());
-        EXPECT_FALSE(Contains(picker.asked, QDir::toNativeSeparators(WorkPath("outside"))));
+        EXPECT_FALSE(Contains(chooser.asked, QDir::toNativeSeparators(WorkPath("outside"))));
         test::TypeName(dialog, WorkPath("root/inner"));
         EXPECT_TRUE(test::AcceptButton(dialog)->isEnabled());
         test::AcceptButton(dialog)->click();
     }));
-    EXPECT_TRUE(picker.Browse(&owner));
-    EXPECT_EQ(picker.selectedPath, QDir::toNativeSeparators(WorkPath("root/inner")).toStdString());
+    EXPECT_TRUE(chooser.Browse(&owner));
+    EXPECT_EQ(chooser.selectedPath, QDir::toNativeSeparators(WorkPath("root/inner")).toStdString());
 }
 
 // Qt reads the patterns from the last parentheses; the chooser shows what stands before.
@@ -190,7 +190,7 @@ TEST_F(ChoosersQtTest, AllFilesListsAFileWithoutADot) {
         ClickListed(dialog, "cp936");
         test::AcceptButton(dialog)->click();
     }));
-    EXPECT_EQ(ChooseFileToOpen(&owner, "sfd", "", "Text Files (*.sfd)|*.sfd|All Files (*.*)|*.*||"),
+    EXPECT_EQ(ChooseFile(&owner, "sfd", "", "Text Files (*.sfd)|*.sfd|All Files (*.*)|*.*||"),
               QDir::toNativeSeparators(WorkPath("cp936")).toStdString());
 }
 

@@ -2,8 +2,8 @@
 // hover colour that Qt's palette gives it.
 #include "DialogTest.h"
 #include "LinkDialog.h"
-#include "QtWidgets.h"
 #include "UserActions.h"
+#include "WidgetHandles.h"
 
 #include <QApplication>
 #include <QPalette>

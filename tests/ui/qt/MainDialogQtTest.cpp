@@ -3,7 +3,8 @@
 #include "DialogTest.h"
 #include "MainDialog.h"
 #include "MainDialogTemplate.h"
-#include "QtWidgets.h"
+#include "ScriptedPopupMenu.h"
+#include "WidgetHandles.h"
 #include "WindowChecks.h"
 
 #include <QApplication>
@@ -39,15 +40,16 @@ TEST_F(MainDialogQtTest, TheWindowShowsTheIconInBothSizes) {
 
 TEST_F(MainDialogQtTest, TheBackgroundMenuStandsForTheSystemMenu) {
     CountingMainDialog dialog;
+    test::ScriptedPopupMenu menu;
     const int result = Run(dialog, [&](ui::Dialog&) {
         QDialog& window = ui::WidgetOf(dialog);
         QContextMenuEvent onBackground(QContextMenuEvent::Mouse, QPoint(3, 3),
                                        window.mapToGlobal(QPoint(3, 3)));
-        scene().seam.OnNextMenu(kAboutEntry);
+        menu.OnNextMenu(kAboutEntry);
         QApplication::sendEvent(&window, &onBackground);
         EXPECT_EQ(dialog.abouts, 1);
-        EXPECT_EQ(scene().seam.LastMenu(), Strings({"&Close", "", kAboutEntry}));
-        scene().seam.OnNextMenu("&Close");
+        EXPECT_EQ(menu.LastMenu(), Strings({"&Close", "", kAboutEntry}));
+        menu.OnNextMenu("&Close");
         QApplication::sendEvent(&window, &onBackground);
     });
     EXPECT_EQ(result, IDCANCEL);

@@ -5,7 +5,8 @@
 #include "DialogTest.h"
 #include "FontListDialog.h"
 #include "QtPrinting.h"
-#include "QtWidgets.h"
+#include "UserActions.h"
+#include "WidgetHandles.h"
 #include "WindowChecks.h"
 
 namespace glyphsmith {
@@ -21,7 +22,7 @@ TEST_F(PromptDialogQtTest, TheLayoutsHoldTogether) {
          {static_cast<const ui::Dialog*>(&fontList), static_cast<const ui::Dialog*>(&cloning),
           static_cast<const ui::Dialog*>(&alias)}) {
         EXPECT_EQ(test::LayoutFaults(ui::WidgetOf(*prompt)), QStringList())
-            << prompt->Window().Caption();
+            << test::Caption(*prompt);
     }
 }
 

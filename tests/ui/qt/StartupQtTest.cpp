@@ -1,8 +1,8 @@
 // The program's start on Qt: its window's icon, and a start without a display.
 #include "ApplicationObject.h"
 #include "DialogTest.h"
-#include "QtWidgets.h"
 #include "UserActions.h"
+#include "WidgetHandles.h"
 
 #include <QIcon>
 #include <QProcess>

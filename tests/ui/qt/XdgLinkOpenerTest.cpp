@@ -89,21 +89,21 @@ TEST(XdgLinkOpenerTest, TheWebPageProgramGetsTheAddressAsOneArgument) {
     const std::string exec =
         '"' + desktop.Browser().toStdString() + "\" %i --name=100%% --new-window \"%u\" --after";
     const std::string address = "https://example.org/a b\"c";
-    EXPECT_EQ(desktop.Opener().RunWebPageCommand(exec, address), kOpened);
+    EXPECT_EQ(desktop.Opener().RunWebPageCommand(exec, address), OpenOutcome::Opened);
     EXPECT_EQ(desktop.Arguments(), Strings({"--name=100%", "--new-window", address}));
 }
 
 TEST(XdgLinkOpenerTest, AMissingWebPageProgramIsAFileNotFound) {
     FakeDesktop desktop;
     EXPECT_EQ(desktop.Opener().RunWebPageCommand("/nonexistent/browser %U", kAddress),
-              kFileNotFound);
-    EXPECT_EQ(desktop.Opener().RunWebPageCommand("%U", kAddress), kFileNotFound);
+              OpenOutcome::FileNotFound);
+    EXPECT_EQ(desktop.Opener().RunWebPageCommand("%U", kAddress), OpenOutcome::FileNotFound);
 }
 
 TEST(XdgLinkOpenerTest, AnAddressWithoutAKindIsNotHandedToTheDesktop) {
     FakeDesktop desktop;
-    EXPECT_EQ(desktop.Opener().OpenWithDesktop(""), kFileNotFound);
-    EXPECT_EQ(desktop.Opener().OpenWithDesktop("contributors"), kFileNotFound);
+    EXPECT_EQ(desktop.Opener().OpenWithDesktop(""), OpenOutcome::FileNotFound);
+    EXPECT_EQ(desktop.Opener().OpenWithDesktop("contributors"), OpenOutcome::FileNotFound);
 }
 
 } // namespace

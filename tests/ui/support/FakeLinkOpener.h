@@ -12,19 +12,19 @@ namespace glyphsmith::test {
 // starts a program.
 class FakeLinkOpener final : public LinkOpener {
   public:
-    int desktopResult = kOpened;
+    OpenResult desktopResult = OpenOutcome::Opened;
     std::optional<std::string> webPageCommand;
-    int webPageResult = kOpened;
+    OpenResult webPageResult = OpenOutcome::Opened;
 
     std::vector<std::string> desktopOpens;
     std::vector<std::pair<std::string, std::string>> webPageRuns; // command, address
 
-    int OpenWithDesktop(const std::string& address) override {
+    OpenResult OpenWithDesktop(const std::string& address) override {
         desktopOpens.push_back(address);
         return desktopResult;
     }
     std::optional<std::string> WebPageCommand() override { return webPageCommand; }
-    int RunWebPageCommand(const std::string& command, const std::string& address) override {
+    OpenResult RunWebPageCommand(const std::string& command, const std::string& address) override {
         webPageRuns.emplace_back(command, address);
         return webPageResult;
     }

@@ -21,8 +21,8 @@ inline constexpr ui::ControlTemplate kLinkDialogControls[] = {
 };
 // clang-format on
 
-inline constexpr ui::DialogTemplate kLinkDialogTemplate{
-    900, "Links", 130, 90, "Verdana", 8, kLinkDialogControls};
+inline constexpr ui::DialogTemplate kLinkDialogTemplate{"Links",   130, 90,
+                                                        "Verdana", 8,   kLinkDialogControls};
 
 class LinkDialog : public ui::Dialog {
   public:

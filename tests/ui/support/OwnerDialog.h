@@ -4,7 +4,7 @@
 
 namespace glyphsmith::test {
 
-inline constexpr ui::DialogTemplate kOwnerDialogTemplate{901, "Owner", 120, 40, "Verdana", 8, {}};
+inline constexpr ui::DialogTemplate kOwnerDialogTemplate{"Owner", 120, 40, "Verdana", 8, {}};
 
 // A dialog without controls, to own the choosers under test as the main window would.
 class OwnerDialog : public ui::Dialog {

@@ -1,6 +1,5 @@
 #include "ScriptedModalSeam.h"
 
-#include "DialogWindow.h"
 #include "UserActions.h"
 
 #include <chrono>
@@ -49,7 +48,7 @@ void ScriptedModalSeam::ShowMessageBox(ui::Dialog* owner, const std::string& tex
 
 int ScriptedModalSeam::RunModal(ui::Dialog& dialog) {
     if (dialogSteps_.empty()) {
-        complaints_.push_back("an unexpected dialog: " + dialog.Window().Caption());
+        complaints_.push_back("an unexpected dialog: " + test::Caption(dialog));
         return ui::IDCANCEL;
     }
     const DialogStep step = std::move(dialogSteps_.front());
@@ -58,39 +57,17 @@ int ScriptedModalSeam::RunModal(ui::Dialog& dialog) {
     ShowWithoutModalLoop(dialog);
     step(dialog);
     if (!ProcessEventsUntil([&] { return dialog.Result().has_value(); }, kDeadline)) {
-        complaints_.push_back("a dialog left open: " + dialog.Window().Caption());
+        complaints_.push_back("a dialog left open: " + test::Caption(dialog));
         dialog.EndDialog(ui::IDCANCEL);
     }
     return *dialog.Result();
-}
-
-std::optional<unsigned>
-ScriptedModalSeam::TrackPopupMenu(ui::Dialog&, std::span<const ui::SystemMenu::Item> items,
-                                  ui::Point) {
-    lastMenu_.clear();
-    for (const ui::SystemMenu::Item& item : items) {
-        lastMenu_.push_back(item.text);
-    }
-    if (menuAnswers_.empty()) {
-        complaints_.push_back("an unexpected menu");
-        return std::nullopt;
-    }
-    const std::string answer = menuAnswers_.front();
-    menuAnswers_.pop_front();
-    for (const ui::SystemMenu::Item& item : items) {
-        if (item.command != 0 && item.text == answer) {
-            return item.command;
-        }
-    }
-    complaints_.push_back("no menu entry " + answer);
-    return std::nullopt;
 }
 
 std::optional<std::string> ScriptedModalSeam::ChooseFolder(const ui::FolderRequest& request) {
     return AnswerChooser(folderSteps_, request, "folder chooser", complaints_);
 }
 
-std::optional<std::string> ScriptedModalSeam::ChooseFileToOpen(const ui::FileRequest& request) {
+std::optional<std::string> ScriptedModalSeam::ChooseFile(const ui::FileRequest& request) {
     return AnswerChooser(fileSteps_, request, "file chooser", complaints_);
 }
 

@@ -26,8 +26,6 @@ class ScriptedModalSeam final : public ui::ModalSeam {
     // The next dialog run modally is shown without a modal loop and handed to the step,
     // which should end it. One still open after a few seconds is cancelled.
     void OnNextDialog(DialogStep step) { dialogSteps_.push_back(std::move(step)); }
-    // The next pop-up menu answers with the entry of this text.
-    void OnNextMenu(const std::string& entry) { menuAnswers_.push_back(entry); }
     void OnNextFolderChooser(FolderStep step) { folderSteps_.push_back(std::move(step)); }
     void OnNextFileChooser(FileStep step) { fileSteps_.push_back(std::move(step)); }
 
@@ -35,28 +33,21 @@ class ScriptedModalSeam final : public ui::ModalSeam {
     const std::vector<std::string>& Messages() const { return messages_; }
     // For each message box, whether the wait cursor was up while it showed.
     const std::vector<bool>& WaitCursorAtMessages() const { return waitCursorAtMessages_; }
-    // The entries of the last pop-up menu; a separator is an empty entry.
-    const std::vector<std::string>& LastMenu() const { return lastMenu_; }
     const std::vector<std::string>& Complaints() const { return complaints_; }
 
     void ShowMessageBox(ui::Dialog* owner, const std::string& text, const std::string& caption,
                         unsigned type) override;
     int RunModal(ui::Dialog& dialog) override;
-    std::optional<unsigned> TrackPopupMenu(ui::Dialog& owner,
-                                           std::span<const ui::SystemMenu::Item> items,
-                                           ui::Point screenPosition) override;
     std::optional<std::string> ChooseFolder(const ui::FolderRequest& request) override;
-    std::optional<std::string> ChooseFileToOpen(const ui::FileRequest& request) override;
+    std::optional<std::string> ChooseFile(const ui::FileRequest& request) override;
 
   private:
     ui::ScopedModalSeam scope_;
     std::deque<DialogStep> dialogSteps_;
-    std::deque<std::string> menuAnswers_;
     std::deque<FolderStep> folderSteps_;
     std::deque<FileStep> fileSteps_;
     std::vector<std::string> messages_;
     std::vector<bool> waitCursorAtMessages_;
-    std::vector<std::string> lastMenu_;
     std::vector<std::string> complaints_;
 };
 

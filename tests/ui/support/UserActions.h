@@ -5,9 +5,12 @@
 
 #include "Control.h"
 #include "Dialog.h"
+#include "SubclassedControl.h"
 
 #include <chrono>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace glyphsmith::test {
@@ -42,6 +45,19 @@ void MovePointerAway(ui::Dialog& dialog);
 ui::Control FocusedControl(const ui::Dialog& dialog);
 // The push button that Enter presses when no push button has the focus.
 bool IsDefaultButton(ui::Control control);
+// The part of an edit box's text that typing would replace.
+std::string SelectedText(ui::Control edit);
+
+// Whether the dialog's window shows, its caption, and its client area in pixels.
+bool IsShown(const ui::Dialog& dialog);
+std::string Caption(const ui::Dialog& dialog);
+ui::Size ClientSize(const ui::Dialog& dialog);
+
+// How a label that an object took over looks: underlined or not, its tooltip, and the
+// cursor that it sets over itself (none: it leaves the cursor to its dialog).
+bool Underlined(ui::Control label);
+std::string ToolTip(ui::Control label);
+std::optional<ui::Cursor> CursorShown(ui::Control label);
 
 // Handles the window system's events until done() is true or the time is up; false when
 // the time ran out.

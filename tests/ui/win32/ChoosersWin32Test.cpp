@@ -1,9 +1,10 @@
 // What only the Win32 side does for the choosers: the folder browser's callback, tried on a
 // window of the test's own that records what it is sent, and the common Open dialog.
 #include "DialogTest.h"
-#include "FileOpenDialog.h"
-#include "FolderBrowser.h"
+#include "SystemDialogs.h"
 #include "Utf16.h"
+#include "Win32FileChooser.h"
+#include "Win32FolderChooser.h"
 #include "Win32Windows.h"
 
 #include <commctrl.h>
@@ -160,12 +161,12 @@ TEST_F(ChoosersWin32Test, TheBrowserGivesBackTheFolderConfirmed) {
         judged.push_back(selected);
         return true;
     };
-    EXPECT_EQ(Confirmed<kBrowserCaption>([&] { return BrowseForFolder(request); }), path);
+    EXPECT_EQ(Confirmed<kBrowserCaption>([&] { return RunFolderChooser(request); }), path);
     ASSERT_FALSE(judged.empty());
     EXPECT_EQ(judged.back(), path);
 
     request.rootFolder = "Q:\\no such folder";
-    EXPECT_EQ(BrowseForFolder(request), std::nullopt);
+    EXPECT_EQ(RunFolderChooser(request), std::nullopt);
 }
 
 // The prefilled name of a file that exists with the default extension picks that file,
@@ -177,7 +178,7 @@ TEST_F(ChoosersWin32Test, TheOpenDialogCompletesTheNameAndKeepsTheWorkingDirecto
     request.defaultExtension = "sfd";
     request.initialName = ToUtf8((folder / L"UGBK").wstring());
     request.filter = "Text Files (*.sfd)|*.sfd|All Files (*.*)|*.*||";
-    EXPECT_EQ(Confirmed<kOpenCaption>([&] { return ChooseWithOpenDialog(request); }),
+    EXPECT_EQ(Confirmed<kOpenCaption>([&] { return RunFileChooser(request); }),
               ToUtf8((folder / L"UGBK.sfd").wstring()));
     EXPECT_EQ(std::filesystem::current_path(), scene().work.Path());
 }

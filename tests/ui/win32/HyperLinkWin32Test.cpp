@@ -28,11 +28,7 @@ std::optional<ColorRef> DrawnColor(ui::Control label) {
 }
 
 bool ShowsHandCursor(ui::Control label) {
-    HWND window = ui::WindowOf(label);
-    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
-                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    return GetCursor() == LoadCursorW(nullptr, IDC_HAND);
+    return test::CursorShown(label) == ui::Cursor::PointingHand;
 }
 
 class HyperLinkWin32Test : public test::DialogTest {};

@@ -52,7 +52,7 @@ TEST_F(MainDialogWin32Test, TheSystemMenuEndsWithTheAboutEntry) {
         EXPECT_EQ(command, 16u);
         for (const WPARAM lowBits : {0u, 15u}) {
             scene().seam.OnNextDialog([&](ui::Dialog& about) {
-                opened.push_back(about.Window().Caption());
+                opened.push_back(test::Caption(about));
                 test::Press(about, test::Key::Escape);
             });
             SendMessageW(window, WM_SYSCOMMAND, command | lowBits, 0);

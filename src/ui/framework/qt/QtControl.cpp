@@ -1,7 +1,7 @@
 // The framework's control handles over Qt's widgets.
 #include "Control.h"
 #include "EditBox.h"
-#include "QtWidgets.h"
+#include "WidgetHandles.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // Taking over a label on Qt: an event filter reports its events, and its palette, font,
 // tooltip and cursor show what the object decides.
-#include "QtWidgets.h"
 #include "SubclassedControl.h"
+#include "WidgetHandles.h"
 
 #include <QEnterEvent>
 #include <QFontMetrics>
@@ -49,11 +49,7 @@ class QtControlHook final : public QObject, public ControlHook {
         widget_->setFont(font);
     }
 
-    bool Underlined() const override { return widget_->font().underline(); }
-
     void SetToolTip(const std::string& text) override { widget_->setToolTip(FromUtf8(text)); }
-
-    std::string ToolTip() const override { return widget_->toolTip().toStdString(); }
 
     void SetCursor(std::optional<Cursor> cursor) override {
         if (!cursor) {
@@ -62,14 +58,6 @@ class QtControlHook final : public QObject, public ControlHook {
             widget_->setCursor(*cursor == Cursor::PointingHand ? Qt::PointingHandCursor
                                                                : Qt::ArrowCursor);
         }
-    }
-
-    std::optional<Cursor> CursorShown() const override {
-        if (!widget_->testAttribute(Qt::WA_SetCursor)) {
-            return std::nullopt;
-        }
-        return widget_->cursor().shape() == Qt::PointingHandCursor ? Cursor::PointingHand
-                                                                   : Cursor::Arrow;
     }
 
     void Repaint(bool now) override {

@@ -5,8 +5,8 @@
 #include "EditBox.h"
 #include "GroupBox.h"
 #include "IconResource.h"
-#include "ModalSeam.h"
-#include "QtWidgets.h"
+#include "PopupMenuSeam.h"
+#include "WidgetHandles.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -158,14 +158,6 @@ void QtDialogWindow::End(int result) {
     done(result);
 }
 
-std::string QtDialogWindow::Caption() const {
-    return windowTitle().toStdString();
-}
-
-Size QtDialogWindow::ClientSize() const {
-    return {width(), height()};
-}
-
 void QtDialogWindow::SetIcon(int iconId) {
     setWindowIcon(IconResource(iconId));
 }
@@ -185,7 +177,7 @@ void QtDialogWindow::TrackSystemMenu(const QPoint& globalPosition) {
     std::vector<SystemMenu::Item> items{{kCloseCommand, "&Close"}};
     items.insert(items.end(), systemMenu_.begin(), systemMenu_.end());
     const std::optional<unsigned> chosen =
-        CurrentModalSeam().TrackPopupMenu(dialog_, items, {globalPosition.x(), globalPosition.y()});
+        CurrentPopupMenuSeam().Track(*this, items, globalPosition);
     if (chosen) {
         dialog_.DispatchSysCommand(*chosen);
     }

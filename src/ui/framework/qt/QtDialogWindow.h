@@ -18,15 +18,11 @@ class QtDialogWindow final : public QDialog, public DialogWindow {
     std::span<const Control> Controls() const override { return controls_; }
     int RunModalLoop() override;
     void End(int result) override;
-    bool IsShown() const override { return isVisible(); }
-    std::string Caption() const override;
-    Size ClientSize() const override;
     void SetIcon(int iconId) override;
     bool HasSystemMenu() const override { return true; }
     void AppendSystemMenuItem(const SystemMenu::Item& item) override;
     void DefaultSysCommand(unsigned command) override;
 
-    const DialogUnits& Units() const { return units_; }
     // Shows the system menu's stand-in at a point of the screen and runs the chosen
     // command.
     void TrackSystemMenu(const QPoint& globalPosition);

@@ -23,11 +23,8 @@ class Win32ControlHook final : public ControlHook {
     bool Alive() const override { return label_ != nullptr; }
     Size TextExtent() const override;
     void SetUnderline(bool underline) override;
-    bool Underlined() const override;
     void SetToolTip(const std::string& text) override;
-    std::string ToolTip() const override { return toolTip_; }
     void SetCursor(std::optional<Cursor> cursor) override { cursor_ = cursor; }
-    std::optional<Cursor> CursorShown() const override { return cursor_; }
     void Repaint(bool now) override;
 
   private:
@@ -45,7 +42,6 @@ class Win32ControlHook final : public ControlHook {
     HFONT dialogFont_;
     HFONT linkFont_ = nullptr;
     HWND tip_ = nullptr;
-    std::string toolTip_;
     std::optional<Cursor> cursor_;
     bool trackingLeave_ = false;
 };
@@ -178,15 +174,8 @@ void Win32ControlHook::SetUnderline(bool underline) {
     linkFont_ = made;
 }
 
-bool Win32ControlHook::Underlined() const {
-    LOGFONTW description{};
-    GetObjectW(Font(), sizeof description, &description);
-    return description.lfUnderline != FALSE;
-}
-
 // The tool is the label's client area, which fitting the label may have changed.
 void Win32ControlHook::SetToolTip(const std::string& text) {
-    toolTip_ = text;
     std::wstring wide = win32::ToUtf16(text);
     TOOLINFOW tool = Tool();
     tool.lpszText = wide.data();

@@ -201,20 +201,6 @@ void Win32DialogWindow::EnableOwner() {
     }
 }
 
-bool Win32DialogWindow::IsShown() const {
-    return window_ != nullptr && IsWindowVisible(window_);
-}
-
-std::string Win32DialogWindow::Caption() const {
-    return WindowText(window_);
-}
-
-Size Win32DialogWindow::ClientSize() const {
-    RECT client{};
-    GetClientRect(window_, &client);
-    return {client.right, client.bottom};
-}
-
 // The shared images of the resource, at the system's sizes for both icons; shared images
 // are never destroyed.
 void Win32DialogWindow::SetIcon(int iconId) {

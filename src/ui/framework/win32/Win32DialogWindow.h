@@ -21,9 +21,6 @@ class Win32DialogWindow final : public DialogWindow {
     std::span<const Control> Controls() const override { return controls_; }
     int RunModalLoop() override;
     void End(int result) override;
-    bool IsShown() const override;
-    std::string Caption() const override;
-    Size ClientSize() const override;
     void SetIcon(int iconId) override;
     bool HasSystemMenu() const override;
     void AppendSystemMenuItem(const SystemMenu::Item& item) override;

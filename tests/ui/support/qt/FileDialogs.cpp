@@ -58,8 +58,7 @@ ScriptedModalSeam::FolderStep RealFolderChooser(FileDialogStep step) {
 
 ScriptedModalSeam::FileStep RealFileChooser(FileDialogStep step) {
     return [step = std::move(step)](const ui::FileRequest& request) {
-        return DriveRealDialog(step,
-                               [&] { return ui::ProgramModalSeam().ChooseFileToOpen(request); });
+        return DriveRealDialog(step, [&] { return ui::ProgramModalSeam().ChooseFile(request); });
     };
 }
 

@@ -1,7 +1,7 @@
 // The driver on Qt: QTest's mouse and keyboard on the widgets behind the handles.
 #include "QtDialogWindow.h"
-#include "QtWidgets.h"
 #include "UserActions.h"
+#include "WidgetHandles.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,22 +15,14 @@ namespace {
 
 constexpr int kActivationMs = 5000;
 
+// In the order of Key, whose last is End.
+constexpr Qt::Key kQtKeys[] = {Qt::Key_Return, Qt::Key_Enter,     Qt::Key_Escape,
+                               Qt::Key_Tab,    Qt::Key_Backspace, Qt::Key_End};
+
+static_assert(std::size(kQtKeys) == static_cast<std::size_t>(Key::End) + 1);
+
 Qt::Key QtKey(Key key) {
-    switch (key) {
-    case Key::Enter:
-        return Qt::Key_Return;
-    case Key::KeypadEnter:
-        return Qt::Key_Enter;
-    case Key::Escape:
-        return Qt::Key_Escape;
-    case Key::Tab:
-        return Qt::Key_Tab;
-    case Key::Backspace:
-        return Qt::Key_Backspace;
-    case Key::End:
-        return Qt::Key_End;
-    }
-    return Qt::Key_unknown;
+    return kQtKeys[static_cast<std::size_t>(key)];
 }
 
 void PressOn(QWidget* widget, Key key) {

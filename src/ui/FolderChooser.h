@@ -10,12 +10,12 @@ namespace glyphsmith {
 
 // Lets the user pick one folder; built on the stack for one pick. The chooser is the
 // modal seam's folder chooser.
-class FolderPicker {
+class FolderChooser {
   public:
-    FolderPicker() = default;
-    virtual ~FolderPicker() = default;
-    FolderPicker(const FolderPicker&) = delete;
-    FolderPicker& operator=(const FolderPicker&) = delete;
+    FolderChooser() = default;
+    virtual ~FolderChooser() = default;
+    FolderChooser(const FolderChooser&) = delete;
+    FolderChooser& operator=(const FolderChooser&) = delete;
 
     // Trims initialFolder, then lets the user choose over owner (may be null). True when a
     // folder on disk was confirmed: it stands in selectedPath. False on Cancel, on a choice
@@ -37,8 +37,6 @@ class FolderPicker {
     std::string initialFolder;
     // Shown above the folders; "Open" when empty.
     std::string prompt;
-    // The choosers report no system image index: 0 for every confirmed folder.
-    int imageIndex = 0;
     bool showStatusText = false;
 
   private:

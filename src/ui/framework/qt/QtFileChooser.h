@@ -1,18 +1,9 @@
 #pragma once
 
-#include "ChooserRequests.h"
-
 #include <QStringList>
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace glyphsmith::ui {
-
-// The program seam's choosers over Qt's file dialog; paths come back with the platform's
-// separators.
-std::optional<std::string> RunFolderChooser(const FolderRequest& request);
-std::optional<std::string> RunFileChooser(const FileRequest& request);
 
 // A filter in the dialog framework's notation, pairs of label and patterns ended by "||"
 // ("Text Files (*.txt)|*.txt|All Files (*.*)|*.*||"), as Qt's name filters: each label

@@ -1,4 +1,4 @@
-#include "FolderPicker.h"
+#include "FolderChooser.h"
 
 #include "ModalSeam.h"
 
@@ -10,7 +10,7 @@ constexpr const char* kDefaultPrompt = "Open";
 
 } // namespace
 
-bool FolderPicker::Browse(ui::Dialog* owner) {
+bool FolderChooser::Browse(ui::Dialog* owner) {
     TrimInitialFolder();
     ui::FolderRequest request;
     request.owner = owner;
@@ -30,11 +30,11 @@ bool FolderPicker::Browse(ui::Dialog* owner) {
     return true;
 }
 
-bool FolderPicker::ValidateSelection(const std::string&, std::string&) {
+bool FolderChooser::ValidateSelection(const std::string&, std::string&) {
     return true;
 }
 
-void FolderPicker::TrimInitialFolder() {
+void FolderChooser::TrimInitialFolder() {
     const std::size_t lastKept = initialFolder.find_last_not_of(" \t\n\v\f\r");
     initialFolder.erase(lastKept == std::string::npos ? 0 : lastKept + 1);
     if (!initialFolder.empty() && (initialFolder.back() == '/' || initialFolder.back() == '\\')) {

@@ -1,5 +1,6 @@
-#include "FileOpenDialog.h"
+#include "Win32FileChooser.h"
 
+#include "SystemDialogs.h"
 #include "Utf16.h"
 #include "Win32Windows.h"
 
@@ -41,9 +42,10 @@ std::wstring OpenDialogFilter(std::string_view filter) {
     return pairs;
 }
 
-// No title and no folder of its own, no option flags: the dialog's default title and
-// folder, the read-only box, and a name that does not exist is taken as well.
-std::optional<std::string> ChooseWithOpenDialog(const FileRequest& request) {
+// The common Open dialog, with no title, no folder of its own and no option flags: the
+// dialog's default title and folder, the read-only box, and a name that does not exist is
+// taken as well.
+std::optional<std::string> RunFileChooser(const FileRequest& request) {
     const std::wstring filter = OpenDialogFilter(request.filter);
     const std::wstring extension = win32::ToUtf16(request.defaultExtension);
     std::wstring file = win32::ToUtf16(request.initialName);

@@ -1,5 +1,6 @@
-#include "FolderBrowser.h"
+#include "Win32FolderChooser.h"
 
+#include "SystemDialogs.h"
 #include "Utf16.h"
 
 #include <filesystem>
@@ -50,9 +51,10 @@ std::wstring FullPath(const std::string& folder) {
 
 } // namespace
 
-// Only file-system folders can be confirmed, their ancestors included; the status line
-// only on request.
-std::optional<std::string> BrowseForFolder(const FolderRequest& request) {
+// The shell's folder browser. Only file-system folders can be confirmed, their ancestors
+// included; the status line only on request. A root that cannot be parsed keeps the
+// browser from starting.
+std::optional<std::string> RunFolderChooser(const FolderRequest& request) {
     const std::optional<ItemList> root = ParseRoot(request.rootFolder);
     if (!root) {
         return std::nullopt;

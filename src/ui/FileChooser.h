@@ -14,7 +14,7 @@ class Dialog;
 // without an extension gets defaultExtension; initialName prefills the name; the filter
 // is in the dialog framework's notation ("Text Files (*.txt)|*.txt|All Files (*.*)|*.*||").
 // The chosen file's full path, or nothing on Cancel.
-std::optional<std::string> ChooseFileToOpen(ui::Dialog* owner, std::string_view defaultExtension,
-                                            std::string_view initialName, std::string_view filter);
+std::optional<std::string> ChooseFile(ui::Dialog* owner, std::string_view defaultExtension,
+                                      std::string_view initialName, std::string_view filter);
 
 } // namespace glyphsmith

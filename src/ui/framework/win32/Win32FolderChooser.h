@@ -1,16 +1,8 @@
 #pragma once
 
-#include "ChooserRequests.h"
 #include "Win32Windows.h"
 
-#include <optional>
-#include <string>
-
 namespace glyphsmith::ui {
-
-// The shell's folder browser for a request: the chosen folder's path, empty for a choice
-// without one; nothing when the user cancelled or the root folder could not be parsed.
-std::optional<std::string> BrowseForFolder(const FolderRequest& request);
 
 // What the browser calls with its events; the context is the FolderRequest. Once
 // initialised, the browser selects the initial folder (a relative one below the working

@@ -11,7 +11,7 @@ namespace {
 using ui::win32::ToUtf16;
 
 // The test program's own key, made afresh for every test and removed after it.
-constexpr const wchar_t* kProgramKey = L"Software\\Ostrelan\\win32_tests";
+constexpr const wchar_t* kProgramKey = L"Software\\Ostrelan\\settings_tests";
 
 class RegistrySettingsStoreTest : public ::testing::Test {
   protected:
@@ -39,7 +39,7 @@ TEST_F(RegistrySettingsStoreTest, AnAbsentValueGivesTheDefaultAndAStoredEmptyOne
 }
 
 TEST_F(RegistrySettingsStoreTest, HanAndLongValuesRoundTripUnderTheProgramsKey) {
-    ASSERT_EQ(ui::ProgramName(), "win32_tests");
+    ASSERT_EQ(ui::ProgramName(), "settings_tests");
     const std::string han = "D:\\字体\\UGBK.sfd";
     std::string longPath = "C:";
     for (int level = 0; level < 150; ++level) {
