@@ -31,7 +31,9 @@ TargetStatus LookAtTarget(const std::filesystem::path& path);
 // Linux a lock (flock) on the open file, on Windows the open handle itself, which lets no
 // other process open the file exclusively. RemoveIfAbandoned removes a file only when it
 // can take that hold itself, so an aside file of a live writer, in this process or any
-// other, on this machine or another one on a network share, is never removed.
+// other, on this machine or another one on a network share, is never removed. The process
+// id in the name does not decide: ids are reused, and another machine's mean nothing here.
+// After a power cut no one holds anything, so every aside file counts as abandoned.
 class AsideFile {
   public:
     AsideFile() = default;
