@@ -48,30 +48,26 @@ void CloseIfOpen(int& fd) {
 bool WriteAll(int fd, std::string_view text) {
     while (!text.empty()) {
         const ssize_t written = write(fd, text.data(), text.size());
-        if (written < 0 && errno != EINTR) {
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
             return false;
         }
-        text.remove_prefix(std::max<ssize_t>(written, 0));
+        text.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
 }
 
-// Takes the lock that marks a file as held by a live writer; waits for it, since a sweep
-// that holds it gives it up at once.
-bool Lock(int fd, int how) {
-    int result = 0;
-    do {
-        result = flock(fd, how);
-    } while (result != 0 && errno == EINTR);
-    return result == 0;
-}
-
-// Locks the new file, checks that no sweep removed it before the lock, and gives it the
-// target's permissions where the umask withheld some.
+// Locks the new file, the mark of a live writer, and gives it the target's permissions
+// where the umask withheld some. False when a sweep got to the file between its creation
+// and the lock: the sweep holds the lock or has removed the file.
 bool Claim(int fd, const TargetStatus& target) {
-    struct stat file {};
     // Where the file system has no locks, no sweep can lock the file either, so it stays.
-    Lock(fd, LOCK_EX);
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        return false;
+    }
+    struct stat file {};
     if (fstat(fd, &file) != 0 || file.st_nlink == 0) {
         return false;
     }
@@ -130,7 +126,7 @@ AsideFile::Opening AsideFile::OpenNew(const fs::path& path, const TargetStatus& 
         return errno == EEXIST ? Opening::NameTaken : Opening::Failed;
     }
     if (!Claim(fd_, target)) {
-        // A sweep removed it between its creation and the lock: take another name.
+        // The sweep removes it, or a later one does; take another name.
         CloseIfOpen(fd_);
         return Opening::NameTaken;
     }
@@ -169,7 +165,7 @@ void RemoveIfAbandoned(const fs::path& file) {
     struct stat held {};
     // The lock is free only once the writer has ended; a file that another sweep has
     // removed meanwhile has no links left, and its name may now be a new writer's.
-    if (Lock(fd, LOCK_EX | LOCK_NB) && fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
         held.st_nlink > 0) {
         unlink(file.c_str());
     }
