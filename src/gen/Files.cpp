@@ -1,8 +1,8 @@
 #include "Files.h"
 
 #include "Paths.h"
+#include "StaleAsideFiles.h"
 
-#include <random>
 #include <system_error>
 
 namespace glyphsmith {
@@ -17,40 +17,21 @@ template <typename Stream> Stream Unopened() {
     return none;
 }
 
-// The file that writing through path changes: path with its symbolic links followed, as
-// many as the system itself follows.
-fs::path FollowLinks(fs::path path) {
+// The file that writing through path changes, path with its symbolic links followed as
+// many as the system itself follows, and what one look at it tells.
+TargetStatus FollowLinks(fs::path& path) {
     constexpr int kMostLinks = 40;
-    std::error_code error;
-    for (int links = 0; links < kMostLinks && fs::is_symlink(path, error); ++links) {
+    TargetStatus status = LookAtTarget(path);
+    for (int links = 0; links < kMostLinks && status.kind == TargetKind::Link; ++links) {
+        std::error_code error;
         const fs::path link = fs::read_symlink(path, error);
         if (error) {
             break;
         }
         path = link.is_absolute() ? link : path.parent_path() / link;
+        status = LookAtTarget(path);
     }
-    return path;
-}
-
-// A name beside the target that no entry holds. It is short, so that it fits wherever the
-// target's name fits.
-fs::path UnusedNameBeside(const fs::path& target) {
-    static std::mt19937 random{std::random_device{}()};
-    std::error_code error;
-    fs::path aside;
-    do {
-        aside = target.parent_path() / (".glyphsmith-" + std::to_string(random()) + ".tmp");
-    } while (fs::exists(fs::symlink_status(aside, error)));
-    return aside;
-}
-
-// The new file takes the earlier one's permissions, as a file written in place kept them.
-void KeepPermissions(const fs::path& target, const fs::path& aside) {
-    std::error_code error;
-    const fs::file_status earlier = fs::status(target, error);
-    if (fs::is_regular_file(earlier)) {
-        fs::permissions(aside, earlier.permissions(), error);
-    }
+    return status;
 }
 
 } // namespace
@@ -69,62 +50,32 @@ bool CloseOutputFile(std::ofstream& out) {
     return !out.fail();
 }
 
-OutputFile::OutputFile(const std::string& path) : target_(FollowLinks(FsPath(path))) {
-    std::error_code error;
-    const fs::file_type type = fs::status(target_, error).type();
-    if (type == fs::file_type::not_found) {
-        OpenAside();
-    } else if (type == fs::file_type::regular) {
-        // A file that could not be written in place, such as a read-only one, is not
-        // replaced either.
-        if (std::ofstream(target_, std::ios::app).is_open()) {
-            OpenAside();
-        }
-    } else {
-        // A device holds no earlier text to keep and must stay a device; a directory, a
-        // pipe or a loop of links fails here as it always did.
-        out_ = CreateOutputFile(path);
+OutputFile::OutputFile(const std::string& path) : target_(FsPath(path)) {
+    const TargetStatus target = FollowLinks(target_);
+    switch (target.kind) {
+    case TargetKind::Missing:
+    case TargetKind::ReplaceableFile:
+        // The first file of a run in a directory clears what an interrupted run left there.
+        RemoveStaleAsideFilesWhenDue(target_.parent_path());
+        aside_.Create(target_.parent_path(), target);
+        break;
+    case TargetKind::KeptFile:
+        break;
+    case TargetKind::Link:
+    case TargetKind::Other:
+        // A device must stay a device; a directory, a pipe or a loop of links fails here as
+        // it always did.
+        inPlace_ = CreateOutputFile(path);
+        break;
     }
-}
-
-OutputFile::~OutputFile() {
-    RemoveAside();
 }
 
 bool OutputFile::Commit() {
-    const bool written = CloseOutputFile(out_);
-    if (aside_.empty()) {
-        return written;
+    if (inPlace_.is_open()) {
+        inPlace_ << text_.view();
+        return CloseOutputFile(inPlace_);
     }
-    if (written) {
-        KeepPermissions(target_, aside_);
-        std::error_code error;
-        fs::rename(aside_, target_, error);
-        if (!error) {
-            aside_.clear();
-            return true;
-        }
-    }
-    RemoveAside();
-    return false;
-}
-
-void OutputFile::OpenAside() {
-    const fs::path aside = UnusedNameBeside(target_);
-    out_.open(aside, std::ios::out | std::ios::trunc);
-    if (out_.is_open()) {
-        aside_ = aside;
-    }
-}
-
-void OutputFile::RemoveAside() {
-    if (aside_.empty()) {
-        return;
-    }
-    out_.close();
-    std::error_code error;
-    fs::remove(aside_, error);
-    aside_.clear();
+    return aside_.Replace(text_.view(), target_);
 }
 
 std::ifstream OpenInputFile(const std::string& path) {

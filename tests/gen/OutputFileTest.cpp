@@ -2,11 +2,13 @@
 // it fail in a child process whose files may not grow past a limit (EFBIG), so that no
 // test needs root or a file system of its own.
 #include "BadInputFixture.h"
+#include "Files.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -103,6 +105,59 @@ TEST_F(ReplacedOutput, ALinkStaysALinkAndItsFileKeepsItsPermissions) {
     }
     EXPECT_EQ(fs::status("kept/gbksong01.htf").permissions(), ownerOnly);
     EXPECT_EQ(std::distance(fs::directory_iterator("kept"), fs::directory_iterator()), 2);
+}
+
+// The new file takes the earlier one's permissions whatever the umask withholds; a new one
+// gets what the umask leaves.
+TEST(ReplacedPermissions, AreTheEarlierFilesOrWhatTheUmaskLeaves) {
+    test::ScopedWorkDir work;
+    const mode_t umaskBefore = umask(022);
+    const struct {
+        const char* name;
+        int earlier; // -1: no file there
+        int after;
+    } kFiles[] = {
+        {"new.htf", -1, 0644},          {"shared.htf", 0666, 0666},   {"private.htf", 0600, 0600},
+        {"group.htf", 0640, 0640},      {"setgid.htf", 02664, 02664}, {"odd.htf", 0604, 0604},
+        {"write-only.htf", 0200, 0200},
+    };
+    for (const auto& file : kFiles) {
+        if (file.earlier >= 0) {
+            WriteFile(file.name, "earlier");
+            ASSERT_EQ(chmod(file.name, file.earlier), 0);
+        }
+        OutputFile out(file.name);
+        out.Stream() << "new";
+        EXPECT_TRUE(out.Commit()) << file.name;
+        struct stat written {};
+        ASSERT_EQ(stat(file.name, &written), 0);
+        EXPECT_EQ(written.st_mode & 07777, static_cast<mode_t>(file.after)) << file.name;
+    }
+    umask(umaskBefore);
+}
+
+// Who may write a file by its mode bits, as the kernel decides it.
+TEST(ModeBitsLetWrite, OnlyTheClassOfTheCallerCounts) {
+    const struct {
+        unsigned mode;
+        unsigned callerUid;
+        std::vector<unsigned> callerGroups;
+        bool writes;
+    } kCases[] = {
+        {0000, 0, {0}, true},      // root
+        {0200, 1000, {100}, true}, // the owner
+        {0444, 1000, {100}, false},
+        {0070, 1000, {100}, false},   // the owner, though group and others may
+        {0020, 1001, {100}, true},    // in the file's group as the effective group
+        {0020, 1001, {5, 100}, true}, // as a supplementary one
+        {0402, 1001, {100}, false},   // in the group, though others may
+        {0002, 1001, {5}, true},      // anyone else
+        {0660, 1001, {5}, false},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(ModeBitsLetWrite({c.mode, 1000, 100}, {c.callerUid, c.callerGroups}), c.writes)
+            << std::oct << c.mode << " by " << std::dec << c.callerUid;
+    }
 }
 
 } // namespace

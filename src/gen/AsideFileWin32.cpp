@@ -1,0 +1,103 @@
+#include "AsideFile.h"
+
+#include <algorithm>
+#include <string>
+#include <windows.h>
+
+namespace glyphsmith {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A text-mode stream writes every line end as CR LF; so does an aside file.
+std::string WithCrLf(std::string_view text) {
+    std::string crlf;
+    crlf.reserve(text.size() + text.size() / 16);
+    for (const char c : text) {
+        if (c == '\n') {
+            crlf.push_back('\r');
+        }
+        crlf.push_back(c);
+    }
+    return crlf;
+}
+
+bool WriteAll(HANDLE file, std::string_view text) {
+    while (!text.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(text.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, text.data(), chunk, &written, nullptr)) {
+            return false;
+        }
+        text.remove_prefix(written);
+    }
+    return true;
+}
+
+} // namespace
+
+TargetStatus LookAtTarget(const fs::path& path) {
+    // Links are not followed here: the file system resolves them, and a replacement takes
+    // the place of the link itself, as it always has on Windows.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return {missing ? TargetKind::Missing : TargetKind::Other, 0};
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return {TargetKind::Other, 0};
+    }
+    const bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    return {readOnly ? TargetKind::KeptFile : TargetKind::ReplaceableFile, 0};
+}
+
+unsigned long CurrentProcessId() {
+    return GetCurrentProcessId();
+}
+
+AsideFile::Opening AsideFile::OpenNew(const fs::path& path, const TargetStatus&) {
+    // Others may read the file and rename or remove it as this handle allows, but none can
+    // open it exclusively while the handle is open: that is what tells a sweep that its
+    // writer is alive.
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                              nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return GetLastError() == ERROR_FILE_EXISTS ? Opening::NameTaken : Opening::Failed;
+    }
+    handle_ = file;
+    path_ = path;
+    return Opening::Opened;
+}
+
+bool AsideFile::WriteAndRename(std::string_view text, const fs::path& target) {
+    // Renamed while still open, so that no sweep can take the complete file for an
+    // abandoned one.
+    return WriteAll(handle_, WithCrLf(text)) &&
+           MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+void AsideFile::Discard() {
+    if (IsOpen()) {
+        // Removed once the handle is closed.
+        DeleteFileW(path_.c_str());
+        path_.clear();
+    }
+    if (handle_ != nullptr) {
+        CloseHandle(handle_);
+        handle_ = nullptr;
+    }
+}
+
+void RemoveIfAbandoned(const fs::path& file) {
+    // Only an exclusive open succeeds, and only once no writer holds the file open.
+    HANDLE abandoned =
+        CreateFileW(file.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (abandoned != INVALID_HANDLE_VALUE) {
+        CloseHandle(abandoned);
+    }
+}
+
+} // namespace glyphsmith

@@ -1,0 +1,77 @@
+#include "StaleAsideFiles.h"
+
+#include "AsideFile.h"
+
+#include <algorithm>
+#include <mutex>
+#include <system_error>
+
+namespace glyphsmith {
+
+namespace fs = std::filesystem;
+
+std::string AsideFileName(unsigned long processId, unsigned long number) {
+    return ".glyphsmith-" + std::to_string(processId) + "-" + std::to_string(number) + ".tmp";
+}
+
+namespace {
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+bool IsAsideFileName(std::string_view name) {
+    constexpr std::string_view kStart = ".glyphsmith-";
+    constexpr std::string_view kEnd = ".tmp";
+    if (name.size() < kStart.size() + kEnd.size() || !name.starts_with(kStart) ||
+        !name.ends_with(kEnd)) {
+        return false;
+    }
+    const std::string_view numbers =
+        name.substr(kStart.size(), name.size() - kStart.size() - kEnd.size());
+    const std::size_t dash = numbers.find('-');
+    return dash != std::string_view::npos && AllDigits(numbers.substr(0, dash)) &&
+           AllDigits(numbers.substr(dash + 1));
+}
+
+void RemoveStaleAsideFiles(const fs::path& directory) {
+    std::error_code error;
+    fs::directory_iterator entry(directory.empty() ? fs::path(".") : directory, error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        const fs::path name = entry->path().filename();
+        if (!IsAsideFileName(std::basic_string_view<fs::path::value_type>(name.native()))) {
+            continue;
+        }
+        // The entry's type comes with the listing; opening a device could have effects.
+        std::error_code gone;
+        if (entry->symlink_status(gone).type() == fs::file_type::regular) {
+            RemoveIfAbandoned(entry->path());
+        }
+    }
+}
+
+bool SweepSchedule::Due(const fs::path& directory, Clock::time_point now) {
+    const bool due = !any_ || directory != last_ || now - lastTime_ > kPause;
+    last_ = directory;
+    lastTime_ = now;
+    any_ = true;
+    return due;
+}
+
+void RemoveStaleAsideFilesWhenDue(const fs::path& directory) {
+    static std::mutex mutex;
+    static SweepSchedule schedule;
+    bool due = false;
+    {
+        const std::lock_guard lock(mutex);
+        due = schedule.Due(directory, SweepSchedule::Clock::now());
+    }
+    if (due) {
+        RemoveStaleAsideFiles(directory);
+    }
+}
+
+} // namespace glyphsmith

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace glyphsmith {
+
+// Aside files are named ".glyphsmith-<process id>-<number>.tmp": short, so that they fit
+// wherever the target's name fits, and unique among the writers of one machine, so that
+// creating one rarely meets a name that is taken.
+std::string AsideFileName(unsigned long processId, unsigned long number);
+
+// Whether a name has the form of AsideFileName. Only such files are ever removed as stale;
+// the names of earlier versions (".glyphsmith-<n>.tmp"), whose writers took no hold on
+// their files, are left alone.
+bool IsAsideFileName(std::string_view name);
+// The same for a file-system name of the platform (wide on Windows).
+template <typename Char> bool IsAsideFileName(std::basic_string_view<Char> name);
+
+// Removes the aside files in directory whose writers have ended (AsideFile says how it
+// tells), left by a run that was killed or lost its power.
+void RemoveStaleAsideFiles(const std::filesystem::path& directory);
+
+// When a directory is looked through for stale aside files: the first time a process
+// writes into it, and again when the process has written elsewhere in between or a while
+// has passed. A run writes its files one after another, directory by directory, so each
+// of its directories is looked through once per run, also in a window program that makes
+// many runs.
+class SweepSchedule {
+  public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr Clock::duration kPause = std::chrono::seconds(1);
+
+    // Whether a file about to be written into directory at time now asks for a sweep.
+    bool Due(const std::filesystem::path& directory, Clock::time_point now);
+
+  private:
+    std::filesystem::path last_; // of the latest file
+    Clock::time_point lastTime_{};
+    bool any_ = false;
+};
+
+// RemoveStaleAsideFiles when the process's schedule says it is due.
+void RemoveStaleAsideFilesWhenDue(const std::filesystem::path& directory);
+
+template <typename Char> bool IsAsideFileName(std::basic_string_view<Char> name) {
+    std::string ascii;
+    for (const Char c : name) {
+        if (static_cast<std::make_unsigned_t<Char>>(c) > 127) {
+            return false;
+        }
+        ascii.push_back(static_cast<char>(c));
+    }
+    return IsAsideFileName(std::string_view(ascii));
+}
+
+} // namespace glyphsmith
