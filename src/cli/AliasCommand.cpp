@@ -1,7 +1,7 @@
 #include "Alias.h"
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "ConsoleUi.h"
+#include "ConsoleReporter.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -53,8 +53,8 @@ void AddAliasCommand(CLI::App& program, int& status) {
     AddStyleOptions(*command, arguments->settings);
     command->callback([arguments, &status] {
         ApplySlRule(arguments->alias, arguments->settings);
-        status = RunOnConsole([&](RunUi& ui) {
-            return RunAlias(arguments->target, arguments->alias, arguments->settings, ui);
+        status = RunOnConsole([&](RunReporter& reporter) {
+            return RunAlias(arguments->target, arguments->alias, arguments->settings, reporter);
         });
     });
 }

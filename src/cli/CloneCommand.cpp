@@ -1,7 +1,7 @@
 #include "Cloning.h"
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "ConsoleUi.h"
+#include "ConsoleReporter.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -34,8 +34,8 @@ void AddCloneCommand(CLI::App& program, int& status) {
         ->required();
     AddHtfOption(*command, arguments->settings, "directory");
     command->callback([arguments, &status] {
-        status = RunOnConsole([&](RunUi& ui) {
-            return RunCloning(arguments->from, arguments->to, arguments->settings, ui);
+        status = RunOnConsole([&](RunReporter& reporter) {
+            return RunCloning(arguments->from, arguments->to, arguments->settings, reporter);
         });
     });
 }

@@ -1,6 +1,6 @@
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "ConsoleUi.h"
+#include "ConsoleReporter.h"
 #include "Generator1.h"
 
 #include <CLI/CLI.hpp>
@@ -35,8 +35,9 @@ void AddGen1Command(CLI::App& program, int& status) {
         ->type_name("\"LIST\"");
     AddKeepBlanksFlag(*command, arguments->settings);
     command->callback([arguments, &status] {
-        status = RunOnConsole(
-            [&](RunUi& ui) { return RunGenerator1(arguments->families, arguments->settings, ui); });
+        status = RunOnConsole([&](RunReporter& reporter) {
+            return RunGenerator1(arguments->families, arguments->settings, reporter);
+        });
     });
 }
 

@@ -1,6 +1,6 @@
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "ConsoleUi.h"
+#include "ConsoleReporter.h"
 #include "Generator2.h"
 
 #include <CLI/CLI.hpp>
@@ -26,7 +26,8 @@ void AddGen2Command(CLI::App& program, int& status) {
     AddHtfOption(*command, *settings, "target directory");
     AddKeepBlanksFlag(*command, *settings);
     command->callback([settings, &status] {
-        status = RunOnConsole([&](RunUi& ui) { return RunGenerator2(*settings, ui); });
+        status =
+            RunOnConsole([&](RunReporter& reporter) { return RunGenerator2(*settings, reporter); });
     });
 }
 

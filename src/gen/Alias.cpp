@@ -63,12 +63,12 @@ std::string AliasFileText(const std::string& targetFont, const std::string& alia
 }
 
 RunOutcome RunAlias(const std::string& targetFont, const std::string& aliasFont,
-                    const GenerationSettings& settings, RunUi& ui) {
+                    const GenerationSettings& settings, RunReporter& reporter) {
     // The target name only goes into the files, never into a path.
-    if (WarnIfAnyNameLeavesDirectory(ui, {&aliasFont})) {
+    if (WarnIfAnyNameLeavesDirectory(reporter, {&aliasFont})) {
         return RunOutcome::Stopped;
     }
-    return RunSubfontSeries(ui, FamilyDirectory(settings.aliasDirectory, aliasFont),
+    return RunSubfontSeries(reporter, FamilyDirectory(settings.aliasDirectory, aliasFont),
                             {"\n\n", kAllAliasCreatedText, kSomeAliasFailedText},
                             [&](RunLog& log, int subfont) {
                                 WriteAliasFile(targetFont, aliasFont, subfont, settings, log);

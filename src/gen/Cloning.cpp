@@ -87,7 +87,7 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
 }
 
 // Cloning a family onto itself would empty each source file before reading it.
-bool WarnIfSameFamily(RunUi& ui, const std::string& directory, const std::string& from,
+bool WarnIfSameFamily(RunReporter& reporter, const std::string& directory, const std::string& from,
                       const std::string& to) {
     const std::string source = FamilyDirectory(directory, from);
     const std::string target = FamilyDirectory(directory, to);
@@ -95,8 +95,8 @@ bool WarnIfSameFamily(RunUi& ui, const std::string& directory, const std::string
     if (from != to && !std::filesystem::equivalent(FsPath(source), FsPath(target), error)) {
         return false;
     }
-    ui.Warn("Cannot clone a family onto itself: " + source + " and " + target +
-            " are the same directory!");
+    reporter.Warn("Cannot clone a family onto itself: " + source + " and " + target +
+                  " are the same directory!");
     return true;
 }
 
@@ -145,13 +145,13 @@ std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::size_t s
 }
 
 RunOutcome RunCloning(const std::string& clonedFrom, const std::string& clonedTo,
-                      const GenerationSettings& settings, RunUi& ui) {
-    if (WarnIfAnyNameLeavesDirectory(ui, {&clonedFrom, &clonedTo}) ||
-        WarnIfSameFamily(ui, settings.htfDirectory, clonedFrom, clonedTo)) {
+                      const GenerationSettings& settings, RunReporter& reporter) {
+    if (WarnIfAnyNameLeavesDirectory(reporter, {&clonedFrom, &clonedTo}) ||
+        WarnIfSameFamily(reporter, settings.htfDirectory, clonedFrom, clonedTo)) {
         return RunOutcome::Stopped;
     }
     const FamilyCloner cloner(settings.htfDirectory, clonedFrom, clonedTo);
-    return RunSubfontSeries(ui, FamilyDirectory(settings.htfDirectory, clonedTo),
+    return RunSubfontSeries(reporter, FamilyDirectory(settings.htfDirectory, clonedTo),
                             {"\n", kAllHtfCreatedText, kSomeHtfFailedText},
                             [&](RunLog& log, int subfont) { cloner.Clone(log, subfont); });
 }

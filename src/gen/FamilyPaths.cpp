@@ -14,12 +14,13 @@ std::string FamilyFile(const std::string& directory, const std::string& family, 
                     "gbk" + family + TwoDigits(subfont) + ".htf");
 }
 
-bool WarnIfAnyNameLeavesDirectory(RunUi& ui, std::initializer_list<const std::string*> names) {
+bool WarnIfAnyNameLeavesDirectory(RunReporter& reporter,
+                                  std::initializer_list<const std::string*> names) {
     for (const std::string* name : names) {
         if (HoldsPathSeparator(*name)) {
-            ui.Warn("The font name \"" + *name +
-                    "\" holds a path separator (\"/\" or \"\\\"), which would put its files "
-                    "outside the directory. Please type the name without it!");
+            reporter.Warn("The font name \"" + *name +
+                          "\" holds a path separator (\"/\" or \"\\\"), which would put its files "
+                          "outside the directory. Please type the name without it!");
             return true;
         }
     }
@@ -27,14 +28,14 @@ bool WarnIfAnyNameLeavesDirectory(RunUi& ui, std::initializer_list<const std::st
 }
 
 bool MakeFamilyDirectory(const std::string& path, std::string_view lineEnds, RunLog& log,
-                         RunUi& ui) {
+                         RunReporter& reporter) {
     if (EnsureDirectory(path)) {
         return true;
     }
     const std::string message =
         "Failed to create the directory " + path + "!" + std::string(lineEnds);
     log.Fail(message);
-    ui.Warn(message);
+    reporter.Warn(message);
     return false;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RunLog.h"
-#include "RunUi.h"
+#include "RunReporter.h"
 
 #include <initializer_list>
 #include <string>
@@ -17,11 +17,12 @@ std::string FamilyFile(const std::string& directory, const std::string& family, 
 
 // Shows a warning for the first typed family name that holds a path separator, since
 // its files would land outside the chosen directory; true when one does.
-bool WarnIfAnyNameLeavesDirectory(RunUi& ui, std::initializer_list<const std::string*> names);
+bool WarnIfAnyNameLeavesDirectory(RunReporter& reporter,
+                                  std::initializer_list<const std::string*> names);
 
 // Makes a family's directory with every missing parent; when it cannot, writes
 // "Failed to create the directory D!" and lineEnds to the log and shows the same text.
 bool MakeFamilyDirectory(const std::string& path, std::string_view lineEnds, RunLog& log,
-                         RunUi& ui);
+                         RunReporter& reporter);
 
 } // namespace glyphsmith

@@ -86,13 +86,13 @@ std::vector<std::string> SplitFontList(std::string_view fontList) {
     return families;
 }
 
-RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings, RunUi& ui,
-                         const Clock& clock) {
-    if (WarnIfAnyEmpty(ui, {&settings.htfDirectory, &settings.sfdFile})) {
+RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings,
+                         RunReporter& reporter, const Clock& clock) {
+    if (WarnIfAnyEmpty(reporter, {&settings.htfDirectory, &settings.sfdFile})) {
         return RunOutcome::Stopped;
     }
-    WaitCursor wait(ui);
-    std::optional<GeneratorStart> run = StartGeneratorRun(ui, wait);
+    WorkScope wait(reporter);
+    std::optional<GeneratorStart> run = StartGeneratorRun(reporter, wait);
     if (!run) {
         return RunOutcome::Stopped;
     }
@@ -102,7 +102,7 @@ RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& 
         run->log.Fail(message);
         run->log.Close();
         wait.End();
-        ui.Warn(message);
+        reporter.Warn(message);
         return RunOutcome::Stopped;
     }
     // Read once for all families, which take their codes from the same definitions.
@@ -115,7 +115,7 @@ RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& 
         }
         FamilyGenerator(settings, clock, run->log, run->copyright, family).Run(definitions);
     }
-    return FinishRun(ui, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);
+    return FinishRun(reporter, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);
 }
 
 } // namespace glyphsmith

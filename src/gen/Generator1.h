@@ -2,7 +2,7 @@
 
 #include "CalendarDate.h"
 #include "GenerationSettings.h"
-#include "RunUi.h"
+#include "RunReporter.h"
 
 #include <string>
 #include <string_view>
@@ -17,7 +17,7 @@ std::vector<std::string> SplitFontList(std::string_view fontList);
 // Writes the 94 .htf files of every family of fontList from the subfont definition file
 // sfdFile, each into the directory "gbk" + family under htfDirectory. The window has
 // shown the list prompt and copied its controls into settings before.
-RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings, RunUi& ui,
-                         const Clock& clock = LocalToday);
+RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings,
+                         RunReporter& reporter, const Clock& clock = LocalToday);
 
 } // namespace glyphsmith

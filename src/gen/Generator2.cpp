@@ -17,9 +17,9 @@ namespace {
 // The work on one family: its directory of .enc files and its target directory.
 class FamilyGenerator {
   public:
-    FamilyGenerator(const GenerationSettings& settings, RunUi& ui, GeneratorStart& run,
+    FamilyGenerator(const GenerationSettings& settings, RunReporter& reporter, GeneratorStart& run,
                     const std::string& nameOnDisk, const Clock& clock)
-        : settings_(settings), ui_(ui), log_(run.log), copyright_(run.copyright),
+        : settings_(settings), reporter_(reporter), log_(run.log), copyright_(run.copyright),
           family_(AsciiLower(nameOnDisk)), encFiles_(JoinPath(settings.encDirectory, nameOnDisk)),
           clock_(clock) {}
 
@@ -33,7 +33,7 @@ class FamilyGenerator {
     }
 
     const GenerationSettings& settings_;
-    RunUi& ui_;
+    RunReporter& reporter_;
     RunLog& log_;
     const CopyrightTemplate& copyright_;
     const std::string family_; // lower-cased, as every path, header and log line names it
@@ -55,7 +55,7 @@ void FamilyGenerator::Run() {
                   "\n");
     }
     const std::string target = JoinPath(settings_.htfDirectory, family_);
-    if (!MakeFamilyDirectory(target, "\n", log_, ui_)) {
+    if (!MakeFamilyDirectory(target, "\n", log_, reporter_)) {
         return;
     }
     const CalendarDate snapshot = clock_();
@@ -101,13 +101,14 @@ void FamilyGenerator::PassOver(CodePageWalk& table) {
 
 } // namespace
 
-RunOutcome RunGenerator2(const GenerationSettings& settings, RunUi& ui, const Clock& clock) {
-    if (WarnIfAnyEmpty(ui,
+RunOutcome RunGenerator2(const GenerationSettings& settings, RunReporter& reporter,
+                         const Clock& clock) {
+    if (WarnIfAnyEmpty(reporter,
                        {&settings.codePageFile, &settings.encDirectory, &settings.htfDirectory})) {
         return RunOutcome::Stopped;
     }
-    WaitCursor wait(ui);
-    std::optional<GeneratorStart> run = StartGeneratorRun(ui, wait);
+    WorkScope wait(reporter);
+    std::optional<GeneratorStart> run = StartGeneratorRun(reporter, wait);
     if (!run) {
         return RunOutcome::Stopped;
     }
@@ -122,10 +123,10 @@ RunOutcome RunGenerator2(const GenerationSettings& settings, RunUi& ui, const Cl
             }
             run->log.Write(family + "xx.enc files are found, " + family +
                            "xx.htf files are generating...\n");
-            FamilyGenerator(settings, ui, *run, name, clock).Run();
+            FamilyGenerator(settings, reporter, *run, name, clock).Run();
         }
     }
-    return FinishRun(ui, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);
+    return FinishRun(reporter, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);
 }
 
 } // namespace glyphsmith

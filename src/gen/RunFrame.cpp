@@ -2,55 +2,55 @@
 
 namespace glyphsmith {
 
-bool WarnIfAnyEmpty(RunUi& ui, std::initializer_list<const std::string*> paths) {
+bool WarnIfAnyEmpty(RunReporter& reporter, std::initializer_list<const std::string*> paths) {
     for (const std::string* path : paths) {
         if (path->empty()) {
-            ui.Warn(kPleaseSetText);
+            reporter.Warn(kPleaseSetText);
             return true;
         }
     }
     return false;
 }
 
-std::optional<RunLog> OpenRunLog(RunUi& ui) {
+std::optional<RunLog> OpenRunLog(RunReporter& reporter) {
     std::optional<RunLog> log = RunLog::Open();
     if (!log) {
-        ui.Warn(kLogOpenFailedText);
+        reporter.Warn(kLogOpenFailedText);
     }
     return log;
 }
 
-std::optional<GeneratorStart> StartGeneratorRun(RunUi& ui, WaitCursor& wait) {
+std::optional<GeneratorStart> StartGeneratorRun(RunReporter& reporter, WorkScope& wait) {
     std::optional<RunLog> log = RunLog::Open();
     if (!log) {
         wait.End();
-        ui.Warn(kLogOpenFailedText);
+        reporter.Warn(kLogOpenFailedText);
         return std::nullopt;
     }
     std::optional<CopyrightTemplate> copyright = CopyrightTemplate::Load();
     if (!copyright) {
         log->Close();
         wait.End();
-        ui.Warn(kTemplateOpenFailedText);
+        reporter.Warn(kTemplateOpenFailedText);
         return std::nullopt;
     }
     return GeneratorStart{std::move(*log), std::move(*copyright)};
 }
 
-RunOutcome FinishRun(RunUi& ui, RunLog& log, WaitCursor& wait, std::string_view successText,
-                     std::string_view failureText) {
+RunOutcome FinishRun(RunReporter& reporter, RunLog& log, WorkScope& wait,
+                     std::string_view successText, std::string_view failureText) {
     const bool logWritten = log.Close();
     wait.End();
     if (!logWritten) {
-        ui.Warn(std::string(log.HasFailures() ? failureText : successText) + "\n" +
-                std::string(kLogWriteFailedText));
+        reporter.Warn(std::string(log.HasFailures() ? failureText : successText) + "\n" +
+                      std::string(kLogWriteFailedText));
         return RunOutcome::CompletedWithFailures;
     }
     if (log.HasFailures()) {
-        ui.Warn(failureText);
+        reporter.Warn(failureText);
         return RunOutcome::CompletedWithFailures;
     }
-    ui.Inform(successText);
+    reporter.Inform(successText);
     return RunOutcome::Completed;
 }
 

@@ -2,7 +2,7 @@
 
 #include "CopyrightTemplate.h"
 #include "RunLog.h"
-#include "RunUi.h"
+#include "RunReporter.h"
 
 #include <initializer_list>
 #include <optional>
@@ -20,11 +20,31 @@ inline constexpr std::string_view kSomeHtfFailedText =
 inline constexpr std::string_view kLogWriteFailedText =
     "Failed to write the log file; log.txt may lack lines!";
 
+// The run's work for a scope; End() ends it early, before a closing message.
+class WorkScope {
+  public:
+    explicit WorkScope(RunReporter& reporter) : reporter_(reporter) { reporter_.WorkBegins(); }
+    ~WorkScope() { End(); }
+    WorkScope(const WorkScope&) = delete;
+    WorkScope& operator=(const WorkScope&) = delete;
+
+    void End() {
+        if (working_) {
+            working_ = false;
+            reporter_.WorkEnds();
+        }
+    }
+
+  private:
+    RunReporter& reporter_;
+    bool working_ = true;
+};
+
 // Shows the warning for an empty path that the run needs; true when one is empty.
-bool WarnIfAnyEmpty(RunUi& ui, std::initializer_list<const std::string*> paths);
+bool WarnIfAnyEmpty(RunReporter& reporter, std::initializer_list<const std::string*> paths);
 
 // Opens the run log, or shows why it cannot be opened.
-std::optional<RunLog> OpenRunLog(RunUi& ui);
+std::optional<RunLog> OpenRunLog(RunReporter& reporter);
 
 // What a generator opens before its work: the run log and the template.
 struct GeneratorStart {
@@ -34,12 +54,12 @@ struct GeneratorStart {
 
 // Opens the run log and the template under the wait cursor; on failure ends the wait
 // cursor and shows the warning.
-std::optional<GeneratorStart> StartGeneratorRun(RunUi& ui, WaitCursor& wait);
+std::optional<GeneratorStart> StartGeneratorRun(RunReporter& reporter, WorkScope& wait);
 
 // Closes the log, ends the wait cursor and shows the closing message: the success text
 // only when the log holds nothing but progress lines. A log that could not be written
 // adds a line and makes the message a warning, since the log lacks what it should say.
-RunOutcome FinishRun(RunUi& ui, RunLog& log, WaitCursor& wait, std::string_view successText,
-                     std::string_view failureText);
+RunOutcome FinishRun(RunReporter& reporter, RunLog& log, WorkScope& wait,
+                     std::string_view successText, std::string_view failureText);
 
 } // namespace glyphsmith

@@ -6,20 +6,20 @@
 
 namespace glyphsmith {
 
-RunOutcome RunSubfontSeries(RunUi& ui, const std::string& familyDirectory, const SeriesTexts& texts,
-                            const SubfontStep& step) {
-    std::optional<RunLog> log = OpenRunLog(ui);
+RunOutcome RunSubfontSeries(RunReporter& reporter, const std::string& familyDirectory,
+                            const SeriesTexts& texts, const SubfontStep& step) {
+    std::optional<RunLog> log = OpenRunLog(reporter);
     if (!log) {
         return RunOutcome::Stopped;
     }
-    if (!MakeFamilyDirectory(familyDirectory, texts.directoryLineEnds, *log, ui)) {
+    if (!MakeFamilyDirectory(familyDirectory, texts.directoryLineEnds, *log, reporter)) {
         return RunOutcome::Stopped;
     }
-    WaitCursor wait(ui);
+    WorkScope wait(reporter);
     for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
         step(*log, subfont);
     }
-    return FinishRun(ui, *log, wait, texts.success, texts.failure);
+    return FinishRun(reporter, *log, wait, texts.success, texts.failure);
 }
 
 } // namespace glyphsmith

@@ -5,7 +5,7 @@
 #include "AliasDialog.h"
 #include "CloneDialog.h"
 #include "Cloning.h"
-#include "DialogRunUi.h"
+#include "DialogRunReporter.h"
 #include "FileOpenChooser.h"
 #include "FolderPicker.h"
 #include "FontListDialog.h"
@@ -126,8 +126,8 @@ void MainDialog::OnGenerator2() {
     if (!UpdateData(true)) {
         return;
     }
-    DialogRunUi ui(*this);
-    RunGenerator2(settings_, ui);
+    DialogRunReporter reporter(*this);
+    RunGenerator2(settings_, reporter);
 }
 
 void MainDialog::CloneHtfFiles() {
@@ -135,8 +135,8 @@ void MainDialog::CloneHtfFiles() {
     if (prompt.DoModal() != IDOK || !UpdateData(true)) {
         return;
     }
-    DialogRunUi ui(*this);
-    RunCloning(prompt.clonedFrom, prompt.clonedTo, settings_, ui);
+    DialogRunReporter reporter(*this);
+    RunCloning(prompt.clonedFrom, prompt.clonedTo, settings_, reporter);
 }
 
 void MainDialog::OnPickSfdFile() {
@@ -151,8 +151,8 @@ void MainDialog::OnGenerator1() {
     if (prompt.DoModal() != IDOK || !UpdateData(true)) {
         return;
     }
-    DialogRunUi ui(*this);
-    RunGenerator1(prompt.fontList, settings_, ui);
+    DialogRunReporter reporter(*this);
+    RunGenerator1(prompt.fontList, settings_, reporter);
 }
 
 // An alias ending in "sl" turns italic on before the run, and the check box shows it at
@@ -165,8 +165,8 @@ void MainDialog::CreateAliasHtfFiles() {
     if (ApplySlRule(prompt.aliasFont, settings_)) {
         UpdateData(false);
     }
-    DialogRunUi ui(*this);
-    RunAlias(prompt.targetFont, prompt.aliasFont, settings_, ui);
+    DialogRunReporter reporter(*this);
+    RunAlias(prompt.targetFont, prompt.aliasFont, settings_, reporter);
 }
 
 void MainDialog::OnPickAliasDirectory() {

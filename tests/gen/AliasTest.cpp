@@ -21,7 +21,7 @@ class AliasTest : public test::RunTest {
     AliasTest() { settings.aliasDirectory = "al"; }
 
     RunOutcome Run(const std::string& target, const std::string& alias) {
-        return Finished(RunAlias(target, alias, settings, ui));
+        return Finished(RunAlias(target, alias, settings, reporter));
     }
 };
 
@@ -87,8 +87,8 @@ TEST_F(AliasTest, TheExamplesAsFilesOfSubfontSeven) {
         EXPECT_EQ(ReadFile("al/gbk" + alias + "/gbk" + alias + "07.htf"), example.file);
         EXPECT_EQ(ReadFile("log.txt"), "");
     }
-    EXPECT_EQ(ui.messages.size(), 4u);
-    EXPECT_EQ(ui.messages.back(), Information("All alias .htf files have been created!"));
+    EXPECT_EQ(reporter.messages.size(), 4u);
+    EXPECT_EQ(reporter.messages.back(), Information("All alias .htf files have been created!"));
 }
 
 TEST_F(AliasTest, All94FilesAreWrittenIntoAnExistingDirectory) {
@@ -111,7 +111,7 @@ TEST_F(AliasTest, FilesThatCannotBeCreatedAreLoggedAndTheRunGoesOn) {
         test::Native("Failed to create the alias .htf file al/gbkx/gbkx03.htf!Go to the "
                      "next file!\nFailed to create the alias .htf file al/gbkx/gbkx94.htf!\n"));
     EXPECT_EQ(ReadFile("al/gbkx/gbkx04.htf"), ".gbksong04\n");
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeFailed)});
 }
 
 TEST_F(AliasTest, AFailedWriteIsLogged) {
@@ -123,21 +123,21 @@ TEST_F(AliasTest, AFailedWriteIsLogged) {
     EXPECT_EQ(Run("song", "x"), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"),
               "Failed to write the alias .htf file al/gbkx/gbkx07.htf!Go to the next file!\n");
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeFailed)});
 }
 
 TEST_F(AliasTest, ADirectoryThatCannotBeMadeIsLoggedWithAnEmptyLine) {
     WriteFile("al", "a file where the directory belongs");
     EXPECT_EQ(Run("song", "x"), RunOutcome::Stopped);
     const std::string message = test::Native("Failed to create the directory al/gbkx!\n\n");
-    EXPECT_EQ(ui.messages, std::vector{Warning(message)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(message)});
     EXPECT_EQ(ReadFile("log.txt"), message);
 }
 
 TEST_F(AliasTest, OnlyAnAliasNameWithAPathSeparatorIsRefused) {
     WriteFile("log.txt", "previous run");
     EXPECT_EQ(Run("song", "../x"), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages,
+    EXPECT_EQ(reporter.messages,
               std::vector{Warning("The font name \"../x\" holds a path separator (\"/\" or "
                                   "\"\\\"), which would put its files outside the directory. "
                                   "Please type the name without it!")});

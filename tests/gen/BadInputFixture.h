@@ -80,16 +80,16 @@ class BadInputTest : public RunTest {
     BadInputTest();
 
     RunOutcome Gen1(const std::string& fontList = "song") {
-        return Finished(RunGenerator1(fontList, settings, ui, [] { return kDate; }));
+        return Finished(RunGenerator1(fontList, settings, reporter, [] { return kDate; }));
     }
     RunOutcome Gen2() {
-        return Finished(RunGenerator2(settings, ui, [] { return kDate; }));
+        return Finished(RunGenerator2(settings, reporter, [] { return kDate; }));
     }
     RunOutcome Clone(const std::string& from = "song", const std::string& to = "fsong") {
-        return Finished(RunCloning(from, to, settings, ui));
+        return Finished(RunCloning(from, to, settings, reporter));
     }
     RunOutcome Alias(const std::string& target = "song", const std::string& alias = "x") {
-        return Finished(RunAlias(target, alias, settings, ui));
+        return Finished(RunAlias(target, alias, settings, reporter));
     }
 };
 

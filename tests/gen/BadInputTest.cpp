@@ -77,12 +77,12 @@ using EmptyOrBinaryFile = test::BadInputTest;
 TEST_F(EmptyOrBinaryFile, ADefinitionFileGivesBlankRowsAndANotePerFile) {
     for (const auto& [content, lines] : {std::pair{std::string(), 0}, std::pair{kBinary, 3}}) {
         WriteFile("UGBK.sfd", content);
-        ui.messages.clear();
+        reporter.messages.clear();
         EXPECT_EQ(Gen1(), RunOutcome::CompletedWithFailures);
         EXPECT_EQ(ReadFile("log.txt"), NoSfdMarker(lines) + NoSubfontNotes(lines, 1));
         EXPECT_EQ(ReadFile(test::Gen1File(1)), HtfText("gbksong01 0 255", BlankRows(0, 255)));
         EXPECT_EQ(ReadFile(test::Gen1File(94)), HtfText("gbksong94 0 255", BlankRows(0, 255)));
-        EXPECT_EQ(ui.messages, std::vector{Warning(test::kSomeFailed)});
+        EXPECT_EQ(reporter.messages, std::vector{Warning(test::kSomeFailed)});
     }
 }
 

@@ -46,7 +46,7 @@ TEST_F(DirectoryInPlaceOfAFile, TheLogStopsEveryRunBeforeItWrites) {
     EXPECT_EQ(Gen2(), RunOutcome::Stopped);
     EXPECT_EQ(Clone(), RunOutcome::Stopped);
     EXPECT_EQ(Alias(), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages, std::vector(4, Warning(kLogFailed)));
+    EXPECT_EQ(reporter.messages, std::vector(4, Warning(kLogFailed)));
     EXPECT_FALSE(fs::exists("out/gbkfsong"));
     EXPECT_FALSE(fs::exists("al"));
 }
@@ -75,9 +75,10 @@ TEST_F(DirectoryInPlaceOfAFile, TheInputsOfTheGeneratorsCannotBeOpened) {
     fs::create_directory("copyright.txt");
     EXPECT_EQ(Gen2(), RunOutcome::Stopped);
     EXPECT_EQ(ReadFile("log.txt"), "");
-    EXPECT_EQ(ui.messages, (std::vector{Warning("Failed to open UGBK.sfd file sfd\n!"),
-                                        Warning(test::kSomeFailed), Warning(test::kSomeFailed),
-                                        Warning("Failed to open copyright.txt!\n")}));
+    EXPECT_EQ(
+        reporter.messages,
+        (std::vector{Warning("Failed to open UGBK.sfd file sfd\n!"), Warning(test::kSomeFailed),
+                     Warning(test::kSomeFailed), Warning("Failed to open copyright.txt!\n")}));
 }
 
 TEST_F(DirectoryInPlaceOfAFile, ACloneSourceCannotBeOpened) {
@@ -113,7 +114,7 @@ TEST_F(FileInPlaceOfADirectory, TheGeneratorsLogEveryDirectoryOrFile) {
     WriteFile("enc/gbksong", "a file");
     EXPECT_EQ(Gen2(), RunOutcome::Completed);
     EXPECT_EQ(ReadFile("log.txt"), "");
-    EXPECT_EQ(ui.messages.back(), Information(test::kAllCreated));
+    EXPECT_EQ(reporter.messages.back(), Information(test::kAllCreated));
 }
 
 TEST_F(FileInPlaceOfADirectory, CloningAndAliasLogEveryFile) {
@@ -129,7 +130,7 @@ TEST_F(FileInPlaceOfADirectory, CloningAndAliasLogEveryFile) {
               SeriesLines("Failed to create the alias .htf file",
                           [](int subfont) { return AliasFile("x", subfont); }));
     EXPECT_EQ(ReadFile("al/gbkx"), "a file");
-    EXPECT_EQ(ui.messages, (std::vector{Warning(test::kSomeFailed), Warning(kAliasFailed)}));
+    EXPECT_EQ(reporter.messages, (std::vector{Warning(test::kSomeFailed), Warning(kAliasFailed)}));
 }
 
 // Names and paths are used as typed or found: blanks, "%" and UTF-8 letters alike.
@@ -189,8 +190,9 @@ TEST_F(BlanksPerCentAndNonAscii, InClonedAndAliasNames) {
               ".gbk" + kHan +
                   "07\nhtfcss: gbka b%s07 font-family: Noto Serif CJK SC; font-weight: bold; "
                   "content: \"%d\";\n\n");
-    EXPECT_EQ(ui.messages, (std::vector{Information(test::kAllCreated),
-                                        Information("All alias .htf files have been created!")}));
+    EXPECT_EQ(reporter.messages,
+              (std::vector{Information(test::kAllCreated),
+                           Information("All alias .htf files have been created!")}));
 }
 
 // Removes a tree of nested directories by moving each directory's subdirectories up into
@@ -276,16 +278,17 @@ TEST_F(LongPath, Of5000CharactersFailsWithTheWholePathInItsMessage) {
 
     settings.sfdFile = deep;
     EXPECT_EQ(Gen1(), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages, (std::vector{Warning(test::kSomeFailed), Warning(gen2Failure),
-                                        Warning(test::kSomeFailed), Warning(cloneFailure),
-                                        Warning(aliasFailure), Warning(test::kSomeFailed),
-                                        Warning("Failed to open UGBK.sfd file " + deep + "\n!")}));
+    EXPECT_EQ(
+        reporter.messages,
+        (std::vector{Warning(test::kSomeFailed), Warning(gen2Failure), Warning(test::kSomeFailed),
+                     Warning(cloneFailure), Warning(aliasFailure), Warning(test::kSomeFailed),
+                     Warning("Failed to open UGBK.sfd file " + deep + "\n!")}));
 }
 
 TEST_F(LongPath, NamesOf300And5000CharactersAreNoFileNames) {
     for (const std::size_t length : {300, 5000}) {
         const std::string name(length, 'n');
-        ui.messages.clear();
+        reporter.messages.clear();
         EXPECT_EQ(Gen1(name + " hei"), RunOutcome::CompletedWithFailures);
         EXPECT_EQ(ReadFile("log.txt"),
                   "Fail to create the directory " + JoinPath("out", "gbk" + name) + "!\n");
@@ -301,8 +304,8 @@ TEST_F(LongPath, NamesOf300And5000CharactersAreNoFileNames) {
             "Failed to create the directory " + JoinPath("al", "gbk" + name) + "!\n\n";
         EXPECT_EQ(Alias("song", name), RunOutcome::Stopped);
         EXPECT_EQ(ReadFile("log.txt"), aliasFailure);
-        EXPECT_EQ(ui.messages, (std::vector{Warning(test::kSomeFailed), Warning(cloneFailure),
-                                            Warning(aliasFailure)}));
+        EXPECT_EQ(reporter.messages, (std::vector{Warning(test::kSomeFailed), Warning(cloneFailure),
+                                                  Warning(aliasFailure)}));
     }
 }
 
@@ -368,7 +371,7 @@ TEST_F(DeviceOrPipe, AsAnInputCannotBeOpened) {
     fs::remove("copyright.txt");
     MakePipe("copyright.txt");
     EXPECT_EQ(Gen1(), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages.back(), Warning("Failed to open copyright.txt!\n"));
+    EXPECT_EQ(reporter.messages.back(), Warning("Failed to open copyright.txt!\n"));
 }
 
 TEST_F(DeviceOrPipe, AsAnOutputFailsItsFileWithALogLine) {
@@ -392,8 +395,8 @@ TEST_F(DeviceOrPipe, AsAnOutputFailsItsFileWithALogLine) {
     EXPECT_EQ(Alias(), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"), "Failed to create the alias .htf file " + AliasFile("x", 1) +
                                        "!Go to the next file!\n");
-    EXPECT_EQ(ui.messages, (std::vector{Warning(test::kSomeFailed), Warning(test::kSomeFailed),
-                                        Warning(kAliasFailed)}));
+    EXPECT_EQ(reporter.messages, (std::vector{Warning(test::kSomeFailed),
+                                              Warning(test::kSomeFailed), Warning(kAliasFailed)}));
 }
 
 TEST_F(DeviceOrPipe, AsTheLogStopsTheRunOrTurnsItsMessageIntoAWarning) {
@@ -415,9 +418,10 @@ TEST_F(DeviceOrPipe, AsTheLogStopsTheRunOrTurnsItsMessageIntoAWarning) {
     fs::remove(AliasFile("x", 5));
     EXPECT_EQ(Alias(), RunOutcome::Completed);
     const std::string lost = "\nFailed to write the log file; log.txt may lack lines!";
-    EXPECT_EQ(ui.messages, (std::vector{Warning(kLogFailed), Warning(test::kAllCreated + lost),
-                                        Warning(kAliasFailed + lost),
-                                        Information("All alias .htf files have been created!")}));
+    EXPECT_EQ(reporter.messages,
+              (std::vector{Warning(kLogFailed), Warning(test::kAllCreated + lost),
+                           Warning(kAliasFailed + lost),
+                           Information("All alias .htf files have been created!")}));
 }
 
 } // namespace

@@ -62,7 +62,7 @@ class CloningTest : public test::RunTest {
     CloningTest() { settings.htfDirectory = "ht"; }
 
     RunOutcome Run(const std::string& from, const std::string& to) {
-        return Finished(RunCloning(from, to, settings, ui));
+        return Finished(RunCloning(from, to, settings, reporter));
     }
 };
 
@@ -93,7 +93,7 @@ TEST_F(CloningTest, AWholeFamilyGetsNewFirstAndLastLines) {
     WriteSources(1, 94);
     WriteSource(16, 161, 254);
     EXPECT_EQ(Run("song", "fsong"), RunOutcome::Completed);
-    EXPECT_EQ(ui.messages, std::vector{Information(kAllCreated)});
+    EXPECT_EQ(reporter.messages, std::vector{Information(kAllCreated)});
     EXPECT_EQ(ReadFile("log.txt"), "");
     EXPECT_EQ(ReadFile(HtfPath("fsong", 7)), "gbkfsong07 0 255  %cloned from gbksong07.htf\n" +
                                                  Rows(7, 0, 255) + "gbkfsong07 0 255\n");
@@ -155,7 +155,7 @@ TEST_F(CloningTest, MissingSourcesAreLoggedAndTheRunEndsWithAWarning) {
     WriteSources(1, 10);
     EXPECT_EQ(Run("song", "fsong"), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"), MissingSourceLines(11, 94));
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeFailed)});
     EXPECT_TRUE(fs::exists(HtfPath("fsong", 10)));
     EXPECT_FALSE(fs::exists(HtfPath("fsong", 11)));
 }
@@ -203,7 +203,7 @@ TEST_F(CloningTest, AShortSourceGivesTheRowsItHasAndANote) {
     EXPECT_EQ(ReadFile("log.txt"),
               test::Native("ht/gbksong/gbksong01.htf: the file has ended after line 3, so "
                            "ht/gbkfsong/gbkfsong01.htf has 2 of its 256 rows\n"));
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeFailed)});
 }
 
 TEST_F(CloningTest, AFailedWriteIsLogged) {
@@ -216,7 +216,7 @@ TEST_F(CloningTest, AFailedWriteIsLogged) {
     EXPECT_EQ(Run("song", "fsong"), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"),
               "Failed to write cloned .htf file ht/gbkfsong/gbkfsong03.htf!Go to the next file!\n");
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeFailed)});
 }
 
 TEST_F(CloningTest, CloningAFamilyOntoItselfIsRefusedBeforeAnythingIsTouched) {
@@ -235,7 +235,7 @@ TEST_F(CloningTest, CloningAFamilyOntoItselfIsRefusedBeforeAnythingIsTouched) {
         expected.push_back(Warning(test::Native("Cannot clone a family onto itself: ht/gbksong "
                                                 "and ht/gbklink are the same directory!")));
     }
-    EXPECT_EQ(ui.messages, expected);
+    EXPECT_EQ(reporter.messages, expected);
     EXPECT_EQ(ReadFile(HtfPath("song", 1)), source);
     EXPECT_EQ(ReadFile("log.txt"), "previous run");
 }
@@ -244,7 +244,7 @@ TEST_F(CloningTest, NamesWithAPathSeparatorAreRefused) {
     WriteFile(HtfPath("song", 1), "gbksong01 0 0\na\n");
     EXPECT_EQ(Run("song", "x/../../escaped"), RunOutcome::Stopped);
     EXPECT_EQ(Run("so\\ng", "x"), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages,
+    EXPECT_EQ(reporter.messages,
               (std::vector{Warning("The font name \"x/../../escaped\" holds a path separator "
                                    "(\"/\" or \"\\\"), which would put its files outside the "
                                    "directory. Please type the name without it!"),
@@ -260,7 +260,7 @@ TEST_F(CloningTest, ATargetDirectoryThatCannotBeMadeStopsTheRun) {
     WriteFile("ht", "a file where the directory belongs");
     EXPECT_EQ(Run("song", "fsong"), RunOutcome::Stopped);
     const std::string message = test::Native("Failed to create the directory ht/gbkfsong!\n");
-    EXPECT_EQ(ui.messages, std::vector{Warning(message)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(message)});
     EXPECT_EQ(ReadFile("log.txt"), message);
 }
 

@@ -38,9 +38,9 @@ TEST(Generator1RealData, EveryRowAgreesWithIconv) {
     settings.sfdFile = GLYPHSMITH_UGBK_SFD;
     settings.htfDirectory = "out";
     settings.discardBlanks = false;
-    test::RecordingUi ui;
+    test::RecordingReporter reporter;
 
-    ASSERT_EQ(RunGenerator1("song", settings, ui), RunOutcome::Completed);
+    ASSERT_EQ(RunGenerator1("song", settings, reporter), RunOutcome::Completed);
     EXPECT_EQ(test::ReadFile("log.txt"), "");
 
     int privateUseCodes = 0;

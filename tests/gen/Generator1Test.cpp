@@ -122,14 +122,14 @@ class Generator1Test : public ::testing::Test {
     }
 
     RunOutcome Run(const std::string& fontList = "song") {
-        const RunOutcome outcome = RunGenerator1(fontList, settings, ui, clock);
-        EXPECT_EQ(ui.waitDepth, 0);
+        const RunOutcome outcome = RunGenerator1(fontList, settings, reporter, clock);
+        EXPECT_EQ(reporter.workDepth, 0);
         return outcome;
     }
 
     test::ScopedWorkDir work;
     GenerationSettings settings;
-    test::RecordingUi ui;
+    test::RecordingReporter reporter;
     Clock clock = [] { return kDate; };
 };
 
@@ -137,9 +137,9 @@ TEST_F(Generator1Test, BothLayoutsGiveTheSameRows) {
     for (const std::string& layout : {CountedLayout(), PackageLayout()}) {
         WriteFile("UGBK.sfd", layout);
         settings.discardBlanks = true;
-        ui.messages.clear();
+        reporter.messages.clear();
         EXPECT_EQ(Run(), RunOutcome::Completed);
-        EXPECT_EQ(ui.messages, std::vector{Information(kAllCreated)});
+        EXPECT_EQ(reporter.messages, std::vector{Information(kAllCreated)});
         EXPECT_EQ(ReadFile("log.txt"), "");
         EXPECT_EQ(ReadFile("out/gbksong/gbksong01.htf"),
                   HtfText("gbksong01 0 255", Rows(1, 0, 255)));
@@ -209,7 +209,7 @@ TEST_F(Generator1Test, AFileThatCannotBeCreatedIsLoggedAndTheNextOneKeepsItsCode
               test::Native("Fail to create .htf file out/gbksong/gbksong05.htf!Go to the next "
                            "file!\nFail to create .htf file out/gbksong/gbksong94.htf!\n"));
     EXPECT_EQ(ReadFile("out/gbksong/gbksong06.htf"), HtfText("gbksong06 0 255", Rows(6, 0, 255)));
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeFailed)});
 }
 
 TEST_F(Generator1Test, AFamilyThatCannotBeWrittenLeavesTheOthers) {
@@ -230,7 +230,7 @@ TEST_F(Generator1Test, AnEmptyListClosesWithTheSuccessMessage) {
     WriteFile("log.txt", "previous run");
     EXPECT_EQ(Run("   "), RunOutcome::Completed);
     EXPECT_EQ(ReadFile("log.txt"), "");
-    EXPECT_EQ(ui.messages, std::vector{Information(kAllCreated)});
+    EXPECT_EQ(reporter.messages, std::vector{Information(kAllCreated)});
 }
 
 TEST_F(Generator1Test, AnEmptyPathStopsBeforeTheLogIsTouched) {
@@ -238,9 +238,10 @@ TEST_F(Generator1Test, AnEmptyPathStopsBeforeTheLogIsTouched) {
     for (std::string* path : {&settings.sfdFile, &settings.htfDirectory}) {
         const std::string kept = *path;
         path->clear();
-        ui.messages.clear();
+        reporter.messages.clear();
         EXPECT_EQ(Run(), RunOutcome::Stopped);
-        EXPECT_EQ(ui.messages, std::vector{Warning("Please set the related information firstly!")});
+        EXPECT_EQ(reporter.messages,
+                  std::vector{Warning("Please set the related information firstly!")});
         *path = kept;
     }
     EXPECT_EQ(ReadFile("log.txt"), "previous run");
@@ -250,7 +251,7 @@ TEST_F(Generator1Test, AMissingDefinitionFileStopsTheRun) {
     settings.sfdFile = "fonts/100%s.sfd";
     EXPECT_EQ(Run(), RunOutcome::Stopped);
     const std::string message = "Failed to open UGBK.sfd file fonts/100%s.sfd\n!";
-    EXPECT_EQ(ui.messages, std::vector{Warning(message)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(message)});
     EXPECT_EQ(ReadFile("log.txt"), message);
     EXPECT_FALSE(fs::exists("out"));
 }
@@ -274,7 +275,7 @@ TEST_F(Generator1Test, FlawsOfTheFileAreNotedForEveryFamily) {
     EXPECT_EQ(ReadFile("log.txt"), expected);
     EXPECT_EQ(ReadFile("out/gbkhei/gbkhei57.htf"), HtfText("gbkhei57 0 255", BlankRows(0, 255)));
     EXPECT_EQ(ReadFile("out/gbkhei/gbkhei58.htf"), HtfText("gbkhei58 0 255", Rows(58, 0, 255)));
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeFailed)});
 }
 
 TEST_F(Generator1Test, AFileWithoutItsMarkerIsNotedAndReadFromItsStart) {

@@ -16,9 +16,9 @@ TEST(Generator2RealData, EveryRowAgreesWithIconv) {
     GenerationSettings settings;
     settings.htfDirectory = "out";
     settings.discardBlanks = false;
-    test::RecordingUi ui;
+    test::RecordingReporter reporter;
 
-    ASSERT_EQ(RunGenerator2(settings, ui), RunOutcome::Completed);
+    ASSERT_EQ(RunGenerator2(settings, reporter), RunOutcome::Completed);
     EXPECT_EQ(test::ReadFile("log.txt"),
               "gbksongxx.enc files are found, gbksongxx.htf files are generating...\n");
 

@@ -72,20 +72,20 @@ class Generator2Test : public ::testing::Test {
     }
 
     RunOutcome Run() {
-        const RunOutcome outcome = RunGenerator2(settings, ui, [] { return kDate; });
-        EXPECT_EQ(ui.waitDepth, 0);
+        const RunOutcome outcome = RunGenerator2(settings, reporter, [] { return kDate; });
+        EXPECT_EQ(reporter.workDepth, 0);
         return outcome;
     }
 
     test::ScopedWorkDir work;
     GenerationSettings settings;
-    test::RecordingUi ui;
+    test::RecordingReporter reporter;
 };
 
 TEST_F(Generator2Test, WritesEveryFileOfAFamilyFromItsOwnTableLines) {
     WriteFamily("gbksong", "gbksong");
     EXPECT_EQ(Run(), RunOutcome::Completed);
-    EXPECT_EQ(ui.messages, std::vector{Information("All .htf files have been created!")});
+    EXPECT_EQ(reporter.messages, std::vector{Information("All .htf files have been created!")});
     EXPECT_EQ(ReadFile("log.txt"), Progress("gbksong"));
     // Code 190 of subfont 1 is the first code of lead byte 0x82: three lines lie between.
     EXPECT_EQ(ReadFile("out/gbksong/gbksong01.htf"),
@@ -119,8 +119,9 @@ TEST_F(Generator2Test, MissingEncFilesAreLoggedAndLaterSubfontsKeepTheirValues) 
     EXPECT_FALSE(fs::exists("out/gbksong/gbksong05.htf"));
     EXPECT_EQ(ReadFile("out/gbksong/gbksong06.htf"),
               "gbksong06 0 255\n" + ExpectedRows(6, 0, 255) + "gbksong06 0 255\n");
-    EXPECT_EQ(ui.messages, std::vector{Warning(
-                               "Some .htf files could not be created; see log.txt for details.")});
+    EXPECT_EQ(
+        reporter.messages,
+        std::vector{Warning("Some .htf files could not be created; see log.txt for details.")});
 }
 
 TEST_F(Generator2Test, AnHtfFileThatCannotBeCreatedIsSkipped) {
@@ -170,7 +171,8 @@ TEST_F(Generator2Test, AnEmptyPathStopsBeforeTheLogIsTouched) {
     WriteFile("log.txt", "previous run");
     settings.encDirectory = "";
     EXPECT_EQ(Run(), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages, std::vector{Warning("Please set the related information firstly!")});
+    EXPECT_EQ(reporter.messages,
+              std::vector{Warning("Please set the related information firstly!")});
     EXPECT_EQ(ReadFile("log.txt"), "previous run");
 }
 
@@ -178,7 +180,7 @@ TEST_F(Generator2Test, AMissingTemplateLeavesAnEmptyLog) {
     fs::remove("copyright.txt");
     WriteFamily("gbksong", "gbksong");
     EXPECT_EQ(Run(), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages, std::vector{Warning("Failed to open copyright.txt!\n")});
+    EXPECT_EQ(reporter.messages, std::vector{Warning("Failed to open copyright.txt!\n")});
     EXPECT_EQ(ReadFile("log.txt"), "");
     EXPECT_FALSE(fs::exists("out"));
 }
@@ -186,7 +188,7 @@ TEST_F(Generator2Test, AMissingTemplateLeavesAnEmptyLog) {
 TEST_F(Generator2Test, ALogThatCannotBeOpenedStopsTheRun) {
     fs::create_directory("log.txt");
     EXPECT_EQ(Run(), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages, std::vector{Warning("Failed to create/open the log file!")});
+    EXPECT_EQ(reporter.messages, std::vector{Warning("Failed to create/open the log file!")});
 }
 
 TEST_F(Generator2Test, ATargetDirectoryThatCannotBeMadeIsShownAndLogged) {
@@ -196,7 +198,7 @@ TEST_F(Generator2Test, ATargetDirectoryThatCannotBeMadeIsShownAndLogged) {
     settings.htfDirectory = test::Native("out/gbkhei");
     EXPECT_EQ(Run(), RunOutcome::CompletedWithFailures);
     const std::string message = test::Native("Failed to create the directory out/gbkhei/gbkhei!\n");
-    EXPECT_EQ(ui.messages[0], Warning(message));
+    EXPECT_EQ(reporter.messages[0], Warning(message));
     EXPECT_EQ(ReadFile("log.txt"),
               Progress("gbkhei") + message + Progress("gbksong") +
                   test::Native("Failed to create the directory out/gbkhei/gbksong!\n"));

@@ -76,4 +76,9 @@ std::string CodePageText(int codes) {
     return table;
 }
 
+void PrintTo(const ReportedMessage& message, std::ostream* out) {
+    *out << (message.severity == Severity::Warning ? "warning " : "information ")
+         << ::testing::PrintToString(message.text);
+}
+
 } // namespace glyphsmith::test

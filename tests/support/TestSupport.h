@@ -1,10 +1,11 @@
 #pragma once
 
 #include "GenerationSettings.h"
-#include "RunUi.h"
+#include "RunReporter.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,48 +40,48 @@ std::string Native(std::string path);
 // U+4E00 + j, cut after the first `codes` of them.
 std::string CodePageText(int codes = 126 * 190);
 
-// A message box as a run showed it.
-struct ShownMessage {
+// A message as a run reported it.
+struct ReportedMessage {
+    Severity severity;
     std::string text;
-    std::string caption;
-    MessageType type;
 
-    bool operator==(const ShownMessage&) const = default;
+    bool operator==(const ReportedMessage&) const = default;
 };
+void PrintTo(const ReportedMessage& message, std::ostream* out);
 
-// Records what a run shows; the wait cursor must be down whenever a message is shown
-// at the end and when the run returns.
-class RecordingUi : public RunUi {
+// Records what a run reports; its work must have ended whenever it reports at the end and
+// when it returns.
+class RecordingReporter : public RunReporter {
   public:
-    void MessageBox(std::string_view text, std::string_view caption, MessageType type) override {
-        messages.push_back({std::string(text), std::string(caption), type});
+    void Report(Severity severity, std::string_view text) override {
+        messages.push_back({severity, std::string(text)});
     }
-    void BeginWaitCursor() override { ++waitDepth; }
-    void EndWaitCursor() override { --waitDepth; }
+    void WorkBegins() override { ++workDepth; }
+    void WorkEnds() override { --workDepth; }
 
-    std::vector<ShownMessage> messages;
-    int waitDepth = 0;
+    std::vector<ReportedMessage> messages;
+    int workDepth = 0;
 };
 
-inline ShownMessage Warning(const std::string& text) {
-    return {text, "Warning!", MessageType::Exclamation};
+inline ReportedMessage Warning(const std::string& text) {
+    return {Severity::Warning, text};
 }
-inline ShownMessage Information(const std::string& text) {
-    return {text, "Information", MessageType::Ok};
+inline ReportedMessage Information(const std::string& text) {
+    return {Severity::Information, text};
 }
 
-// A run's test: its own working directory, default settings and a recording window.
+// A run's test: its own working directory, default settings and a recording reporter.
 class RunTest : public ::testing::Test {
   protected:
-    // Passes a run's outcome through, checking that the wait cursor is down again.
+    // Passes a run's outcome through, checking that its work has ended.
     RunOutcome Finished(RunOutcome outcome) {
-        EXPECT_EQ(ui.waitDepth, 0);
+        EXPECT_EQ(reporter.workDepth, 0);
         return outcome;
     }
 
     ScopedWorkDir work;
     GenerationSettings settings;
-    RecordingUi ui;
+    RecordingReporter reporter;
 };
 
 } // namespace glyphsmith::test

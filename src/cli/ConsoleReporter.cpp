@@ -1,11 +1,11 @@
-#include "ConsoleUi.h"
+#include "ConsoleReporter.h"
 
 #include <iostream>
 
 namespace glyphsmith::cli {
 
-void ConsoleUi::MessageBox(std::string_view text, std::string_view caption, MessageType) {
-    std::ostream& stream = caption == kWarningCaption ? err_ : out_;
+void ConsoleReporter::Report(Severity severity, std::string_view text) {
+    std::ostream& stream = severity == Severity::Warning ? err_ : out_;
     stream << text;
     if (text.empty() || text.back() != '\n') {
         stream << '\n';
@@ -16,7 +16,6 @@ void ConsoleUi::MessageBox(std::string_view text, std::string_view caption, Mess
 int ExitStatus(RunOutcome outcome) {
     switch (outcome) {
     case RunOutcome::Completed:
-    case RunOutcome::Cancelled:
         return 0;
     case RunOutcome::Stopped:
         return 1;
@@ -26,9 +25,9 @@ int ExitStatus(RunOutcome outcome) {
     return 1;
 }
 
-int RunOnConsole(const std::function<RunOutcome(RunUi&)>& run) {
-    ConsoleUi ui(std::cout, std::cerr);
-    return ExitStatus(run(ui));
+int RunOnConsole(const std::function<RunOutcome(RunReporter&)>& run) {
+    ConsoleReporter reporter(std::cout, std::cerr);
+    return ExitStatus(run(reporter));
 }
 
 } // namespace glyphsmith::cli
