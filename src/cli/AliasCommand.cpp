@@ -31,7 +31,7 @@ void AddStyleOptions(CLI::App& command, GenerationSettings& settings) {
 
 } // namespace
 
-void AddAliasCommand(CLI::App& program, int& status) {
+void AddAliasCommand(CLI::App& program, const Console& console, int& status) {
     CLI::App* command =
         program.add_subcommand("alias", "Alias: writes the .htf files of a family gbkS in\n"
                                         "DIR that point to the family gbkG and give it CSS\n"
@@ -51,10 +51,10 @@ void AddAliasCommand(CLI::App& program, int& status) {
                      WithDefault("directory of the alias gbk* directories", kDefaultAliasDirectory))
         ->type_name("DIR");
     AddStyleOptions(*command, arguments->settings);
-    command->callback([arguments, &status] {
+    command->callback([arguments, &console, &status] {
         ApplySlRule(arguments->alias, arguments->settings);
-        status = RunOnConsole([&](RunReporter& reporter) {
-            return RunAlias(arguments->target, arguments->alias, arguments->settings, reporter);
+        status = RunOnConsole(console, [&](const RunContext& context) {
+            return RunAlias(arguments->target, arguments->alias, arguments->settings, context);
         });
     });
 }

@@ -18,7 +18,7 @@ struct CloneArguments {
 
 } // namespace
 
-void AddCloneCommand(CLI::App& program, int& status) {
+void AddCloneCommand(CLI::App& program, const Console& console, int& status) {
     CLI::App* command =
         program.add_subcommand("clone", "Cloning: copies the .htf files of the family gbkF\n"
                                         "in DIR into a new family gbkT beside it, with the\n"
@@ -33,9 +33,9 @@ void AddCloneCommand(CLI::App& program, int& status) {
         ->type_name("T")
         ->required();
     AddHtfOption(*command, arguments->settings, "directory");
-    command->callback([arguments, &status] {
-        status = RunOnConsole([&](RunReporter& reporter) {
-            return RunCloning(arguments->from, arguments->to, arguments->settings, reporter);
+    command->callback([arguments, &console, &status] {
+        status = RunOnConsole(console, [&](const RunContext& context) {
+            return RunCloning(arguments->from, arguments->to, arguments->settings, context);
         });
     });
 }

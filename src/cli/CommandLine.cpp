@@ -3,7 +3,7 @@
 #include "Commands.h"
 
 #include <CLI/CLI.hpp>
-#include <iostream>
+#include <ostream>
 
 namespace glyphsmith::cli {
 
@@ -22,37 +22,38 @@ void DescribeProgram(CLI::App& program) {
 }
 
 // The error and where to read more; the whole help would bury the error.
-int ReportUsageError(const CLI::App& program, const std::string& error) {
+int ReportUsageError(const CLI::App& program, const std::string& error, std::ostream& err) {
     const auto commands = program.get_subcommands();
     std::string name = program.get_name();
     if (!commands.empty()) {
         name += " " + commands.front()->get_name();
     }
-    std::cerr << name << ": " << error << "\nRun \"" << name << " --help\" for more information.\n";
+    err << name << ": " << error << "\nRun \"" << name << " --help\" for more information.\n";
     return kBadArguments;
 }
 
 } // namespace
 
-int RunCommandLine(int argc, char** argv) {
+int RunCommandLine(int argc, char** argv, const Console& console) {
     CLI::App program("Writes TeX4ht font files (.htf) for GBK-encoded Chinese fonts.\n"
                      "The run log goes to log.txt in the working directory.",
                      "glyphsmith-cli");
     DescribeProgram(program);
     int status = 0;
-    AddGen1Command(program, status);
-    AddGen2Command(program, status);
-    AddCloneCommand(program, status);
-    AddAliasCommand(program, status);
+    AddGen1Command(program, console, status);
+    AddGen2Command(program, console, status);
+    AddCloneCommand(program, console, status);
+    AddAliasCommand(program, console, status);
     try {
         program.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         // --help and --version end the parse with the exit code 0.
-        return error.get_exit_code() == 0 ? program.exit(error)
-                                          : ReportUsageError(program, error.what());
+        return error.get_exit_code() == 0 ? program.exit(error, console.out, console.err)
+                                          : ReportUsageError(program, error.what(), console.err);
     }
     if (program.get_subcommands().empty()) {
-        return ReportUsageError(program, "A command is required: gen1, gen2, clone or alias");
+        return ReportUsageError(program, "A command is required: gen1, gen2, clone or alias",
+                                console.err);
     }
     return status;
 }

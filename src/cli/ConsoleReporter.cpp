@@ -1,7 +1,5 @@
 #include "ConsoleReporter.h"
 
-#include <iostream>
-
 namespace glyphsmith::cli {
 
 void ConsoleReporter::Report(Severity severity, std::string_view text) {
@@ -25,9 +23,9 @@ int ExitStatus(RunOutcome outcome) {
     return 1;
 }
 
-int RunOnConsole(const std::function<RunOutcome(RunReporter&)>& run) {
-    ConsoleReporter reporter(std::cout, std::cerr);
-    return ExitStatus(run(reporter));
+int RunOnConsole(const Console& console, const std::function<RunOutcome(const RunContext&)>& run) {
+    ConsoleReporter reporter(console.out, console.err);
+    return ExitStatus(run({reporter, console.workingDirectory}));
 }
 
 } // namespace glyphsmith::cli

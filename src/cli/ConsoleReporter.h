@@ -1,9 +1,10 @@
 #pragma once
 
-#include "RunReporter.h"
+#include "RunContext.h"
 
 #include <functional>
 #include <ostream>
+#include <string>
 
 namespace glyphsmith::cli {
 
@@ -25,7 +26,14 @@ class ConsoleReporter : public RunReporter {
 // The exit status of a finished run: 0 clean, 1 stopped by a warning, 3 failures logged.
 int ExitStatus(RunOutcome outcome);
 
-// Runs a run with its messages on standard output and standard error; returns its exit status.
-int RunOnConsole(const std::function<RunOutcome(RunReporter&)>& run);
+// Where the command line's runs report, and the directory of their log and template.
+struct Console {
+    std::ostream& out;
+    std::ostream& err;
+    std::string workingDirectory;
+};
+
+// Runs a run with its messages on the console's streams; returns its exit status.
+int RunOnConsole(const Console& console, const std::function<RunOutcome(const RunContext&)>& run);
 
 } // namespace glyphsmith::cli

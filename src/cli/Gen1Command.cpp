@@ -17,7 +17,7 @@ struct Gen1Arguments {
 
 } // namespace
 
-void AddGen1Command(CLI::App& program, int& status) {
+void AddGen1Command(CLI::App& program, const Console& console, int& status) {
     CLI::App* command =
         program.add_subcommand("gen1", "Generator 1: writes the 94 .htf files of every\n"
                                        "family in LIST, with the Unicode values of the\n"
@@ -34,9 +34,9 @@ void AddGen1Command(CLI::App& program, int& status) {
                                  std::string("\"") + kDefaultFontList + "\""))
         ->type_name("\"LIST\"");
     AddKeepBlanksFlag(*command, arguments->settings);
-    command->callback([arguments, &status] {
-        status = RunOnConsole([&](RunReporter& reporter) {
-            return RunGenerator1(arguments->families, arguments->settings, reporter);
+    command->callback([arguments, &console, &status] {
+        status = RunOnConsole(console, [&](const RunContext& context) {
+            return RunGenerator1(arguments->families, arguments->settings, context);
         });
     });
 }

@@ -1,7 +1,11 @@
 // glyphsmith-cli: the runs of Glyphsmith for scripts and batch use. "log.txt" and
 // "copyright.txt" are those of the working directory, as in the window program.
 #include "CommandLine.h"
+#include "Paths.h"
+
+#include <iostream>
 
 int main(int argc, char* argv[]) {
-    return glyphsmith::cli::RunCommandLine(argc, argv);
+    const glyphsmith::cli::Console console{std::cout, std::cerr, glyphsmith::CurrentDirectory()};
+    return glyphsmith::cli::RunCommandLine(argc, argv, console);
 }

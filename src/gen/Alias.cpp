@@ -63,12 +63,12 @@ std::string AliasFileText(const std::string& targetFont, const std::string& alia
 }
 
 RunOutcome RunAlias(const std::string& targetFont, const std::string& aliasFont,
-                    const GenerationSettings& settings, RunReporter& reporter) {
+                    const GenerationSettings& settings, const RunContext& context) {
     // The target name only goes into the files, never into a path.
-    if (WarnIfAnyNameLeavesDirectory(reporter, {&aliasFont})) {
+    if (WarnIfAnyNameLeavesDirectory(context.reporter, {&aliasFont})) {
         return RunOutcome::Stopped;
     }
-    return RunSubfontSeries(reporter, FamilyDirectory(settings.aliasDirectory, aliasFont),
+    return RunSubfontSeries(context, FamilyDirectory(settings.aliasDirectory, aliasFont),
                             {"\n\n", kAllAliasCreatedText, kSomeAliasFailedText},
                             [&](RunLog& log, int subfont) {
                                 WriteAliasFile(targetFont, aliasFont, subfont, settings, log);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GenerationSettings.h"
-#include "RunReporter.h"
+#include "RunContext.h"
 
 #include <string>
 #include <string_view>
@@ -25,6 +25,6 @@ std::string AliasFileText(const std::string& targetFont, const std::string& alia
 // pointing to the same subfont of targetFont, which is written as typed. Refuses an alias
 // name that would leave the directory.
 RunOutcome RunAlias(const std::string& targetFont, const std::string& aliasFont,
-                    const GenerationSettings& settings, RunReporter& reporter);
+                    const GenerationSettings& settings, const RunContext& context);
 
 } // namespace glyphsmith

@@ -145,13 +145,13 @@ std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::size_t s
 }
 
 RunOutcome RunCloning(const std::string& clonedFrom, const std::string& clonedTo,
-                      const GenerationSettings& settings, RunReporter& reporter) {
-    if (WarnIfAnyNameLeavesDirectory(reporter, {&clonedFrom, &clonedTo}) ||
-        WarnIfSameFamily(reporter, settings.htfDirectory, clonedFrom, clonedTo)) {
+                      const GenerationSettings& settings, const RunContext& context) {
+    if (WarnIfAnyNameLeavesDirectory(context.reporter, {&clonedFrom, &clonedTo}) ||
+        WarnIfSameFamily(context.reporter, settings.htfDirectory, clonedFrom, clonedTo)) {
         return RunOutcome::Stopped;
     }
     const FamilyCloner cloner(settings.htfDirectory, clonedFrom, clonedTo);
-    return RunSubfontSeries(reporter, FamilyDirectory(settings.htfDirectory, clonedTo),
+    return RunSubfontSeries(context, FamilyDirectory(settings.htfDirectory, clonedTo),
                             {"\n", kAllHtfCreatedText, kSomeHtfFailedText},
                             [&](RunLog& log, int subfont) { cloner.Clone(log, subfont); });
 }

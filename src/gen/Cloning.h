@@ -1,7 +1,7 @@
 #pragma once
 
 #include "GenerationSettings.h"
-#include "RunReporter.h"
+#include "RunContext.h"
 
 #include <cstddef>
 #include <istream>
@@ -44,6 +44,6 @@ ClonedFile CloneHtfText(std::istream& source, std::ostream& target, const std::s
 // family clonedTo beside it: the rows unchanged, the first and last lines with the new
 // font name. Refuses names that leave the directory or that name the same family.
 RunOutcome RunCloning(const std::string& clonedFrom, const std::string& clonedTo,
-                      const GenerationSettings& settings, RunReporter& reporter);
+                      const GenerationSettings& settings, const RunContext& context);
 
 } // namespace glyphsmith

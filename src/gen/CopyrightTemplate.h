@@ -12,9 +12,9 @@ namespace glyphsmith {
 
 inline constexpr const char* kCopyrightTemplateFile = "copyright.txt";
 
-// "copyright.txt": lines merged one per row into every generated .htf file, from the
-// first line again for every file. It is read once per run and kept in memory; a UTF-8
-// byte order mark at its very start is left out.
+// "copyright.txt" in the working directory: lines merged one per row into every generated .htf
+// file, from the first line again for every file. It is read once per run and kept in memory; a
+// UTF-8 byte order mark at its very start is left out.
 class CopyrightTemplate {
   public:
     struct Line {
@@ -22,7 +22,7 @@ class CopyrightTemplate {
         bool isDatedComment; // holds ".htf" and so stands for the dated comment
     };
 
-    static std::optional<CopyrightTemplate> Load(const std::string& path = kCopyrightTemplateFile);
+    static std::optional<CopyrightTemplate> Load(const std::string& path);
     static CopyrightTemplate Parse(std::istream& in);
 
     const std::vector<Line>& Lines() const { return lines_; }

@@ -87,12 +87,13 @@ std::vector<std::string> SplitFontList(std::string_view fontList) {
 }
 
 RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings,
-                         RunReporter& reporter, const Clock& clock) {
+                         const RunContext& context) {
+    RunReporter& reporter = context.reporter;
     if (WarnIfAnyEmpty(reporter, {&settings.htfDirectory, &settings.sfdFile})) {
         return RunOutcome::Stopped;
     }
     WorkScope wait(reporter);
-    std::optional<GeneratorStart> run = StartGeneratorRun(reporter, wait);
+    std::optional<GeneratorStart> run = StartGeneratorRun(context, wait);
     if (!run) {
         return RunOutcome::Stopped;
     }
@@ -113,7 +114,7 @@ RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& 
             run->log.Fail("Refused the font name " + family + ": it holds a path separator!\n");
             continue;
         }
-        FamilyGenerator(settings, clock, run->log, run->copyright, family).Run(definitions);
+        FamilyGenerator(settings, context.clock, run->log, run->copyright, family).Run(definitions);
     }
     return FinishRun(reporter, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);
 }

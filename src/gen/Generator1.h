@@ -1,8 +1,7 @@
 #pragma once
 
-#include "CalendarDate.h"
 #include "GenerationSettings.h"
-#include "RunReporter.h"
+#include "RunContext.h"
 
 #include <string>
 #include <string_view>
@@ -18,6 +17,6 @@ std::vector<std::string> SplitFontList(std::string_view fontList);
 // sfdFile, each into the directory "gbk" + family under htfDirectory. The window has
 // shown the list prompt and copied its controls into settings before.
 RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings,
-                         RunReporter& reporter, const Clock& clock = LocalToday);
+                         const RunContext& context);
 
 } // namespace glyphsmith

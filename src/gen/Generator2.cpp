@@ -101,14 +101,14 @@ void FamilyGenerator::PassOver(CodePageWalk& table) {
 
 } // namespace
 
-RunOutcome RunGenerator2(const GenerationSettings& settings, RunReporter& reporter,
-                         const Clock& clock) {
+RunOutcome RunGenerator2(const GenerationSettings& settings, const RunContext& context) {
+    RunReporter& reporter = context.reporter;
     if (WarnIfAnyEmpty(reporter,
                        {&settings.codePageFile, &settings.encDirectory, &settings.htfDirectory})) {
         return RunOutcome::Stopped;
     }
     WorkScope wait(reporter);
-    std::optional<GeneratorStart> run = StartGeneratorRun(reporter, wait);
+    std::optional<GeneratorStart> run = StartGeneratorRun(context, wait);
     if (!run) {
         return RunOutcome::Stopped;
     }
@@ -123,7 +123,7 @@ RunOutcome RunGenerator2(const GenerationSettings& settings, RunReporter& report
             }
             run->log.Write(family + "xx.enc files are found, " + family +
                            "xx.htf files are generating...\n");
-            FamilyGenerator(settings, reporter, *run, name, clock).Run();
+            FamilyGenerator(settings, reporter, *run, name, context.clock).Run();
         }
     }
     return FinishRun(reporter, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);

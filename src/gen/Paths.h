@@ -25,6 +25,13 @@ std::string JoinPath(std::string_view directory, std::string_view name);
 // A file-system path from a UTF-8 string (wide file names on Windows).
 std::filesystem::path FsPath(const std::string& utf8);
 
+// A file-system path as a UTF-8 string.
+std::string Utf8(const std::filesystem::path& path);
+
+// The process's working directory as a UTF-8 string, for each program's main to resolve
+// once; "." when the system cannot say which it is.
+std::string CurrentDirectory();
+
 // Whether a name holds a character that would take a path outside its directory.
 bool HoldsPathSeparator(std::string_view name);
 

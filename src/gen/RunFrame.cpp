@@ -1,5 +1,7 @@
 #include "RunFrame.h"
 
+#include "Paths.h"
+
 namespace glyphsmith {
 
 bool WarnIfAnyEmpty(RunReporter& reporter, std::initializer_list<const std::string*> paths) {
@@ -12,26 +14,27 @@ bool WarnIfAnyEmpty(RunReporter& reporter, std::initializer_list<const std::stri
     return false;
 }
 
-std::optional<RunLog> OpenRunLog(RunReporter& reporter) {
-    std::optional<RunLog> log = RunLog::Open();
+std::optional<RunLog> OpenRunLog(const RunContext& context) {
+    std::optional<RunLog> log = RunLog::Open(JoinPath(context.workingDirectory, kRunLogFile));
     if (!log) {
-        reporter.Warn(kLogOpenFailedText);
+        context.reporter.Warn(kLogOpenFailedText);
     }
     return log;
 }
 
-std::optional<GeneratorStart> StartGeneratorRun(RunReporter& reporter, WorkScope& wait) {
-    std::optional<RunLog> log = RunLog::Open();
+std::optional<GeneratorStart> StartGeneratorRun(const RunContext& context, WorkScope& wait) {
+    std::optional<RunLog> log = RunLog::Open(JoinPath(context.workingDirectory, kRunLogFile));
     if (!log) {
         wait.End();
-        reporter.Warn(kLogOpenFailedText);
+        context.reporter.Warn(kLogOpenFailedText);
         return std::nullopt;
     }
-    std::optional<CopyrightTemplate> copyright = CopyrightTemplate::Load();
+    std::optional<CopyrightTemplate> copyright =
+        CopyrightTemplate::Load(JoinPath(context.workingDirectory, kCopyrightTemplateFile));
     if (!copyright) {
         log->Close();
         wait.End();
-        reporter.Warn(kTemplateOpenFailedText);
+        context.reporter.Warn(kTemplateOpenFailedText);
         return std::nullopt;
     }
     return GeneratorStart{std::move(*log), std::move(*copyright)};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CopyrightTemplate.h"
+#include "RunContext.h"
 #include "RunLog.h"
 #include "RunReporter.h"
 
@@ -44,7 +45,7 @@ class WorkScope {
 bool WarnIfAnyEmpty(RunReporter& reporter, std::initializer_list<const std::string*> paths);
 
 // Opens the run log, or shows why it cannot be opened.
-std::optional<RunLog> OpenRunLog(RunReporter& reporter);
+std::optional<RunLog> OpenRunLog(const RunContext& context);
 
 // What a generator opens before its work: the run log and the template.
 struct GeneratorStart {
@@ -54,7 +55,7 @@ struct GeneratorStart {
 
 // Opens the run log and the template under the wait cursor; on failure ends the wait
 // cursor and shows the warning.
-std::optional<GeneratorStart> StartGeneratorRun(RunReporter& reporter, WorkScope& wait);
+std::optional<GeneratorStart> StartGeneratorRun(const RunContext& context, WorkScope& wait);
 
 // Closes the log, ends the wait cursor and shows the closing message: the success text
 // only when the log holds nothing but progress lines. A log that could not be written

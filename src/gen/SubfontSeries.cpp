@@ -6,20 +6,20 @@
 
 namespace glyphsmith {
 
-RunOutcome RunSubfontSeries(RunReporter& reporter, const std::string& familyDirectory,
+RunOutcome RunSubfontSeries(const RunContext& context, const std::string& familyDirectory,
                             const SeriesTexts& texts, const SubfontStep& step) {
-    std::optional<RunLog> log = OpenRunLog(reporter);
+    std::optional<RunLog> log = OpenRunLog(context);
     if (!log) {
         return RunOutcome::Stopped;
     }
-    if (!MakeFamilyDirectory(familyDirectory, texts.directoryLineEnds, *log, reporter)) {
+    if (!MakeFamilyDirectory(familyDirectory, texts.directoryLineEnds, *log, context.reporter)) {
         return RunOutcome::Stopped;
     }
-    WorkScope wait(reporter);
+    WorkScope wait(context.reporter);
     for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
         step(*log, subfont);
     }
-    return FinishRun(reporter, *log, wait, texts.success, texts.failure);
+    return FinishRun(context.reporter, *log, wait, texts.success, texts.failure);
 }
 
 } // namespace glyphsmith

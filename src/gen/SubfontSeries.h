@@ -1,7 +1,7 @@
 #pragma once
 
+#include "RunContext.h"
 #include "RunLog.h"
-#include "RunReporter.h"
 
 #include <functional>
 #include <string>
@@ -22,7 +22,7 @@ using SubfontStep = std::function<void(RunLog& log, int subfont)>;
 // The frame of the cloning and alias runs: opens the run log, makes the family's
 // directory (or stops with its warning), then under the wait cursor takes every subfont
 // 1 to 94 and closes with the run's message.
-RunOutcome RunSubfontSeries(RunReporter& reporter, const std::string& familyDirectory,
+RunOutcome RunSubfontSeries(const RunContext& context, const std::string& familyDirectory,
                             const SeriesTexts& texts, const SubfontStep& step);
 
 } // namespace glyphsmith

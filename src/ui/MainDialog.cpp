@@ -42,8 +42,9 @@ struct MainDialog::PathField {
     const char* samePathMessage;
 };
 
-MainDialog::MainDialog(Dialog* parent)
-    : Dialog(kMainDialogTemplate, parent), settings_(LoadGenerationSettings(SettingsStore())) {}
+MainDialog::MainDialog(Dialog* parent, std::string workingDirectory)
+    : Dialog(kMainDialogTemplate, parent), settings_(LoadGenerationSettings(SettingsStore())),
+      workingDirectory_(std::move(workingDirectory)) {}
 
 bool MainDialog::OnInitDialog() {
     Dialog::OnInitDialog();
@@ -127,7 +128,7 @@ void MainDialog::OnGenerator2() {
         return;
     }
     DialogRunReporter reporter(*this);
-    RunGenerator2(settings_, reporter);
+    RunGenerator2(settings_, {reporter, workingDirectory_});
 }
 
 void MainDialog::CloneHtfFiles() {
@@ -136,7 +137,7 @@ void MainDialog::CloneHtfFiles() {
         return;
     }
     DialogRunReporter reporter(*this);
-    RunCloning(prompt.clonedFrom, prompt.clonedTo, settings_, reporter);
+    RunCloning(prompt.clonedFrom, prompt.clonedTo, settings_, {reporter, workingDirectory_});
 }
 
 void MainDialog::OnPickSfdFile() {
@@ -152,7 +153,7 @@ void MainDialog::OnGenerator1() {
         return;
     }
     DialogRunReporter reporter(*this);
-    RunGenerator1(prompt.fontList, settings_, reporter);
+    RunGenerator1(prompt.fontList, settings_, {reporter, workingDirectory_});
 }
 
 // An alias ending in "sl" turns italic on before the run, and the check box shows it at
@@ -166,7 +167,7 @@ void MainDialog::CreateAliasHtfFiles() {
         UpdateData(false);
     }
     DialogRunReporter reporter(*this);
-    RunAlias(prompt.targetFont, prompt.aliasFont, settings_, reporter);
+    RunAlias(prompt.targetFont, prompt.aliasFont, settings_, {reporter, workingDirectory_});
 }
 
 void MainDialog::OnPickAliasDirectory() {

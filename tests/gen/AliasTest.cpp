@@ -21,7 +21,7 @@ class AliasTest : public test::RunTest {
     AliasTest() { settings.aliasDirectory = "al"; }
 
     RunOutcome Run(const std::string& target, const std::string& alias) {
-        return Finished(RunAlias(target, alias, settings, reporter));
+        return Finished(RunAlias(target, alias, settings, context));
     }
 };
 

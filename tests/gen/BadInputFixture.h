@@ -17,7 +17,6 @@
 // advance.
 namespace glyphsmith::test {
 
-inline constexpr CalendarDate kDate{2005, 5, 18};
 inline constexpr const char* kAllCreated = "All .htf files have been created!";
 inline constexpr const char* kSomeFailed =
     "Some .htf files could not be created; see log.txt for details.";
@@ -80,16 +79,14 @@ class BadInputTest : public RunTest {
     BadInputTest();
 
     RunOutcome Gen1(const std::string& fontList = "song") {
-        return Finished(RunGenerator1(fontList, settings, reporter, [] { return kDate; }));
+        return Finished(RunGenerator1(fontList, settings, context));
     }
-    RunOutcome Gen2() {
-        return Finished(RunGenerator2(settings, reporter, [] { return kDate; }));
-    }
+    RunOutcome Gen2() { return Finished(RunGenerator2(settings, context)); }
     RunOutcome Clone(const std::string& from = "song", const std::string& to = "fsong") {
-        return Finished(RunCloning(from, to, settings, reporter));
+        return Finished(RunCloning(from, to, settings, context));
     }
     RunOutcome Alias(const std::string& target = "song", const std::string& alias = "x") {
-        return Finished(RunAlias(target, alias, settings, reporter));
+        return Finished(RunAlias(target, alias, settings, context));
     }
 };
 

@@ -62,7 +62,7 @@ class CloningTest : public test::RunTest {
     CloningTest() { settings.htfDirectory = "ht"; }
 
     RunOutcome Run(const std::string& from, const std::string& to) {
-        return Finished(RunCloning(from, to, settings, reporter));
+        return Finished(RunCloning(from, to, settings, context));
     }
 };
 

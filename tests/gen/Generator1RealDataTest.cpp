@@ -29,18 +29,17 @@ bool NamesAPrivateUseCharacter(const std::string& row) {
 
 // Every row of the family song must name the character that iconv gives for its GBK
 // code. iconv leaves 95 codes unmapped that the file maps into the Private Use Area.
-TEST(Generator1RealData, EveryRowAgreesWithIconv) {
+using Generator1RealData = test::RunTest;
+
+TEST_F(Generator1RealData, EveryRowAgreesWithIconv) {
     ASSERT_TRUE(std::filesystem::is_regular_file(GLYPHSMITH_UGBK_SFD))
         << GLYPHSMITH_UGBK_SFD << " is missing; scripts/install-deps installs texlive-font-utils";
-    test::ScopedWorkDir work;
     test::WriteFile("copyright.txt", "");
-    GenerationSettings settings;
     settings.sfdFile = GLYPHSMITH_UGBK_SFD;
     settings.htfDirectory = "out";
     settings.discardBlanks = false;
-    test::RecordingReporter reporter;
 
-    ASSERT_EQ(RunGenerator1("song", settings, reporter), RunOutcome::Completed);
+    ASSERT_EQ(RunGenerator1("song", settings, context), RunOutcome::Completed);
     EXPECT_EQ(test::ReadFile("log.txt"), "");
 
     int privateUseCodes = 0;

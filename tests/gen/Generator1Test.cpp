@@ -14,7 +14,6 @@ using test::ReadFile;
 using test::Warning;
 using test::WriteFile;
 
-constexpr CalendarDate kDate{2005, 5, 18};
 constexpr const char* kAllCreated = "All .htf files have been created!";
 constexpr const char* kSomeFailed =
     "Some .htf files could not be created; see log.txt for details.";
@@ -113,7 +112,7 @@ std::string WithLine(std::string text, int n, const std::string& line) {
     return text.replace(start, text.find('\n', start) - start, line);
 }
 
-class Generator1Test : public ::testing::Test {
+class Generator1Test : public test::RunTest {
   protected:
     Generator1Test() {
         WriteFile("copyright.txt", "");
@@ -122,15 +121,8 @@ class Generator1Test : public ::testing::Test {
     }
 
     RunOutcome Run(const std::string& fontList = "song") {
-        const RunOutcome outcome = RunGenerator1(fontList, settings, reporter, clock);
-        EXPECT_EQ(reporter.workDepth, 0);
-        return outcome;
+        return Finished(RunGenerator1(fontList, settings, context));
     }
-
-    test::ScopedWorkDir work;
-    GenerationSettings settings;
-    test::RecordingReporter reporter;
-    Clock clock = [] { return kDate; };
 };
 
 TEST_F(Generator1Test, BothLayoutsGiveTheSameRows) {
@@ -168,13 +160,23 @@ TEST_F(Generator1Test, TheTemplateTakesItsDatedCommentFromTheListName) {
               std::string::npos);
 
     int day = 0;
-    clock = [&day] { return CalendarDate{2005, 5, ++day}; }; // a new date for every file
+    context.clock = [&day] { return CalendarDate{2005, 5, ++day}; }; // a new date for every file
     Run("song");
     EXPECT_EQ(ReadFile("out/gbksong/gbksong02.htf"),
               HtfText("gbksong02 0 255",
                       Row(0, ValueOf(2, 0), "A\n") +
                           Row(1, ValueOf(2, 1), " % gbksong02.htf (unicode)      2005-05-02 %\n") +
                           Row(2, ValueOf(2, 2), "C\n") + Rows(2, 3, 255)));
+}
+
+TEST_F(Generator1Test, TheLogAndTheTemplateAreThoseOfTheGivenWorkingDirectory) {
+    WriteFile("home/copyright.txt", "the .htf line\n");
+    context.workingDirectory = Utf8(work.Path() / "home");
+    EXPECT_EQ(Run(), RunOutcome::Completed);
+    EXPECT_EQ(ReadFile("home/log.txt"), "");
+    EXPECT_FALSE(fs::exists("log.txt"));
+    EXPECT_EQ(ReadFile("out/gbksong/gbksong01.htf").substr(16, 62),
+              Row(0, 0, " % gbksong01.htf (unicode)      2005-05-18 %\n"));
 }
 
 TEST_F(Generator1Test, EverySpellingOfFffeIsACodeWithoutACharacter) {

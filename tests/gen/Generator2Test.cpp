@@ -13,7 +13,6 @@ using test::ReadFile;
 using test::Warning;
 using test::WriteFile;
 
-constexpr CalendarDate kDate{2005, 5, 18};
 // Sequence index j of the GBK codes gets the value U+4E00 + j.
 std::string Hex4(int value) {
     char buffer[8];
@@ -63,7 +62,7 @@ std::string Progress(const std::string& family) {
     return family + "xx.enc files are found, " + family + "xx.htf files are generating...\n";
 }
 
-class Generator2Test : public ::testing::Test {
+class Generator2Test : public test::RunTest {
   protected:
     Generator2Test() {
         WriteFile("copyright.txt", "");
@@ -71,15 +70,7 @@ class Generator2Test : public ::testing::Test {
         settings.htfDirectory = "out";
     }
 
-    RunOutcome Run() {
-        const RunOutcome outcome = RunGenerator2(settings, reporter, [] { return kDate; });
-        EXPECT_EQ(reporter.workDepth, 0);
-        return outcome;
-    }
-
-    test::ScopedWorkDir work;
-    GenerationSettings settings;
-    test::RecordingReporter reporter;
+    RunOutcome Run() { return Finished(RunGenerator2(settings, context)); }
 };
 
 TEST_F(Generator2Test, WritesEveryFileOfAFamilyFromItsOwnTableLines) {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "GenerationSettings.h"
-#include "RunReporter.h"
+#include "Paths.h"
+#include "RunContext.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,6 +11,9 @@
 #include <vector>
 
 namespace glyphsmith::test {
+
+// The day that every run of a test writes into its dated comments.
+inline constexpr CalendarDate kDate{2005, 5, 18};
 
 // A fresh temporary directory that is the working directory for the test's lifetime,
 // since runs keep "log.txt" and "copyright.txt" there.
@@ -70,7 +74,8 @@ inline ReportedMessage Information(const std::string& text) {
     return {Severity::Information, text};
 }
 
-// A run's test: its own working directory, default settings and a recording reporter.
+// A run's test: its own working directory, default settings, a recording reporter and
+// the fixed date.
 class RunTest : public ::testing::Test {
   protected:
     // Passes a run's outcome through, checking that its work has ended.
@@ -82,6 +87,7 @@ class RunTest : public ::testing::Test {
     ScopedWorkDir work;
     GenerationSettings settings;
     RecordingReporter reporter;
+    RunContext context{reporter, Utf8(work.Path()), [] { return kDate; }};
 };
 
 } // namespace glyphsmith::test
