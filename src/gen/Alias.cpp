@@ -2,6 +2,7 @@
 
 #include "FamilyPaths.h"
 #include "Files.h"
+#include "FontName.h"
 #include "Paths.h"
 #include "SubfontSeries.h"
 
@@ -29,7 +30,8 @@ std::string Declarations(const GenerationSettings& settings) {
 
 void WriteAliasFile(const std::string& targetFont, const std::string& aliasFont, int subfont,
                     const GenerationSettings& settings, RunLog& log) {
-    const std::string path = FamilyFile(settings.aliasDirectory, aliasFont, subfont);
+    const std::string path =
+        FontName::OfGbkFamily(aliasFont).PathIn(settings.aliasDirectory, subfont);
     OutputFile out(path);
     if (!out.IsOpen()) {
         LogFileFailure(log, "Failed to create the alias .htf file", path, subfont);
@@ -53,11 +55,14 @@ bool ApplySlRule(std::string_view aliasFont, GenerationSettings& settings) {
 
 std::string AliasFileText(const std::string& targetFont, const std::string& aliasFont, int subfont,
                           const GenerationSettings& settings) {
-    const std::string number = TwoDigits(subfont);
-    std::string text = ".gbk" + targetFont + number + "\n";
+    std::string text = ".";
+    text.append(FontName::OfGbkFamily(targetFont).Subfont(subfont)).append("\n");
     // "Other:" alone asks for no line: it only adds to one that something else asks for.
     if (settings.bold || settings.italic || !settings.fontFamily.empty()) {
-        text += "htfcss: gbk" + aliasFont + number + Declarations(settings) + "\n\n";
+        text.append("htfcss: ")
+            .append(FontName::OfGbkFamily(aliasFont).Subfont(subfont))
+            .append(Declarations(settings))
+            .append("\n\n");
     }
     return text;
 }
@@ -68,11 +73,11 @@ RunOutcome RunAlias(const std::string& targetFont, const std::string& aliasFont,
     if (WarnIfAnyNameLeavesDirectory(context.reporter, {&aliasFont})) {
         return RunOutcome::Stopped;
     }
-    return RunSubfontSeries(context, FamilyDirectory(settings.aliasDirectory, aliasFont),
-                            {"\n\n", kAllAliasCreatedText, kSomeAliasFailedText},
-                            [&](RunLog& log, int subfont) {
-                                WriteAliasFile(targetFont, aliasFont, subfont, settings, log);
-                            });
+    return RunSubfontSeries(
+        context, FontName::OfGbkFamily(aliasFont).DirectoryIn(settings.aliasDirectory),
+        {"\n\n", kAllAliasCreatedText, kSomeAliasFailedText}, [&](RunLog& log, int subfont) {
+            WriteAliasFile(targetFont, aliasFont, subfont, settings, log);
+        });
 }
 
 } // namespace glyphsmith

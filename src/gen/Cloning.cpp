@@ -44,24 +44,25 @@ std::optional<int> ReadByteNumber(std::string_view text, std::size_t& pos) {
 class FamilyCloner {
   public:
     FamilyCloner(const std::string& directory, const std::string& from, const std::string& to)
-        : directory_(directory), from_(from), to_(to) {}
+        : directory_(directory), from_(FontName::OfGbkFamily(from)),
+          to_(FontName::OfGbkFamily(to)) {}
 
     void Clone(RunLog& log, int subfont) const;
 
   private:
     const std::string& directory_;
-    const std::string& from_;
-    const std::string& to_;
+    const FontName from_;
+    const FontName to_;
 };
 
 void FamilyCloner::Clone(RunLog& log, int subfont) const {
-    const std::string sourcePath = FamilyFile(directory_, from_, subfont);
+    const std::string sourcePath = from_.PathIn(directory_, subfont);
     std::ifstream source = OpenInputFile(sourcePath);
     if (!source) {
         LogFileFailure(log, "Failed to open source .htf file", sourcePath, subfont);
         return;
     }
-    const std::string targetPath = FamilyFile(directory_, to_, subfont);
+    const std::string targetPath = to_.PathIn(directory_, subfont);
     OutputFile target(targetPath);
     if (!target.IsOpen()) {
         LogFileFailure(log, "Failed to create cloned .htf file", targetPath, subfont);
@@ -71,7 +72,7 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
     // An invalid source still leaves its target, empty.
     const bool written = target.Commit();
     if (!cloned.valid) {
-        log.Fail("Invalid htf file - gbk" + from_ + TwoDigits(subfont) + ".htf!\n");
+        log.Fail("Invalid htf file - " + from_.File(subfont) + "!\n");
         return;
     }
     if (cloned.copiedRows < cloned.rows) {
@@ -89,8 +90,8 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
 // Cloning a family onto itself would empty each source file before reading it.
 bool WarnIfSameFamily(RunReporter& reporter, const std::string& directory, const std::string& from,
                       const std::string& to) {
-    const std::string source = FamilyDirectory(directory, from);
-    const std::string target = FamilyDirectory(directory, to);
+    const std::string source = FontName::OfGbkFamily(from).DirectoryIn(directory);
+    const std::string target = FontName::OfGbkFamily(to).DirectoryIn(directory);
     std::error_code error;
     if (from != to && !std::filesystem::equivalent(FsPath(source), FsPath(target), error)) {
         return false;
@@ -102,20 +103,18 @@ bool WarnIfSameFamily(RunReporter& reporter, const std::string& directory, const
 
 } // namespace
 
-ClonedFile CloneHtfText(std::istream& sourceText, std::ostream& target, const std::string& from,
-                        const std::string& to, int subfont) {
+ClonedFile CloneHtfText(std::istream& sourceText, std::ostream& target, const FontName& from,
+                        const FontName& to, int subfont) {
     LineReader source(sourceText);
     std::string line;
-    // "gbk", the family name, two digits and a separator stand before the numbers.
     const std::optional<CodeRange> range =
-        source.Next(line) ? ReadCodeRange(line, from.size() + 6) : std::nullopt;
+        source.Next(line) ? ReadCodeRange(line, from.Subfont(subfont)) : std::nullopt;
     if (!range) {
         return {false, 0, 0, source.LineNumber()};
     }
-    const std::string number = TwoDigits(subfont);
-    const std::string rangeLine = "gbk" + to + number + " " + std::to_string(range->first) + " " +
+    const std::string rangeLine = to.Subfont(subfont) + " " + std::to_string(range->first) + " " +
                                   std::to_string(range->last);
-    target << rangeLine << "  %cloned from gbk" << from << number << ".htf\n";
+    target << rangeLine << "  %cloned from " << from.File(subfont) << "\n";
     // Each row is copied whole; a source that ends early gives the rows it has.
     const int rows = range->first <= range->last ? range->last - range->first + 1 : 0;
     int copied = 0;
@@ -127,7 +126,8 @@ ClonedFile CloneHtfText(std::istream& sourceText, std::ostream& target, const st
     return {true, rows, copied, source.LineNumber()};
 }
 
-std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::size_t skipped) {
+std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::string_view subfontName) {
+    const std::size_t skipped = subfontName.size() + 1;
     if (firstLine.size() < skipped) {
         return std::nullopt;
     }
@@ -151,7 +151,8 @@ RunOutcome RunCloning(const std::string& clonedFrom, const std::string& clonedTo
         return RunOutcome::Stopped;
     }
     const FamilyCloner cloner(settings.htfDirectory, clonedFrom, clonedTo);
-    return RunSubfontSeries(context, FamilyDirectory(settings.htfDirectory, clonedTo),
+    return RunSubfontSeries(context,
+                            FontName::OfGbkFamily(clonedTo).DirectoryIn(settings.htfDirectory),
                             {"\n", kAllHtfCreatedText, kSomeHtfFailedText},
                             [&](RunLog& log, int subfont) { cloner.Clone(log, subfont); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalendarDate.h"
+#include "FontName.h"
 
 #include <istream>
 #include <optional>
@@ -31,10 +32,10 @@ class CopyrightTemplate {
     std::vector<Line> lines_;
 };
 
-// The comment that replaces a template line holding ".htf", for the font name with its
-// "gbk" part (gbksong): " % gbksong01.htf (unicode)      2005-05-18 %\n". The year is
-// right-aligned in 17 minus the name's byte length; a negative width left-aligns it.
-std::string DatedComment(std::string_view fontName, int subfont, CalendarDate date);
+// The comment that replaces a template line holding ".htf" in the file of a subfont:
+// " % gbksong01.htf (unicode)      2005-05-18 %\n". The year is right-aligned in 17 minus
+// the byte length of the font's stem; a negative width left-aligns it.
+std::string DatedComment(const FontName& font, int subfont, CalendarDate date);
 
 // Ends the rows of one .htf file with the template's lines in turn.
 class RowCompleter {

@@ -5,15 +5,6 @@
 
 namespace glyphsmith {
 
-std::string FamilyDirectory(const std::string& directory, const std::string& family) {
-    return JoinPath(directory, "gbk" + family);
-}
-
-std::string FamilyFile(const std::string& directory, const std::string& family, int subfont) {
-    return JoinPath(FamilyDirectory(directory, family),
-                    "gbk" + family + TwoDigits(subfont) + ".htf");
-}
-
 bool WarnIfAnyNameLeavesDirectory(RunReporter& reporter,
                                   std::initializer_list<const std::string*> names) {
     for (const std::string* name : names) {

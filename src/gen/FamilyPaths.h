@@ -9,12 +9,6 @@
 
 namespace glyphsmith {
 
-// "D/gbksong": the directory of a family under the directory of its run.
-std::string FamilyDirectory(const std::string& directory, const std::string& family);
-
-// "D/gbksong/gbksong07.htf": the .htf file of one subfont of a family.
-std::string FamilyFile(const std::string& directory, const std::string& family, int subfont);
-
 // Shows a warning for the first typed family name that holds a path separator, since
 // its files would land outside the chosen directory; true when one does.
 bool WarnIfAnyNameLeavesDirectory(RunReporter& reporter,

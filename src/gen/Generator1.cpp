@@ -19,8 +19,9 @@ class FamilyGenerator {
   public:
     FamilyGenerator(const GenerationSettings& settings, const Clock& clock, RunLog& log,
                     const CopyrightTemplate& copyright, const std::string& family)
-        : settings_(settings), clock_(clock), log_(log), copyright_(copyright), family_(family),
-          fontName_("gbk" + family), directory_(FamilyDirectory(settings.htfDirectory, family)) {}
+        : settings_(settings), clock_(clock), log_(log), copyright_(copyright),
+          font_(FontName::OfGbkFamily(family)),
+          directory_(font_.DirectoryIn(settings.htfDirectory)) {}
 
     void Run(const SubfontDefinitions& definitions);
 
@@ -32,8 +33,7 @@ class FamilyGenerator {
     const Clock& clock_;
     RunLog& log_;
     const CopyrightTemplate& copyright_;
-    const std::string family_;   // as typed: song
-    const std::string fontName_; // with its "gbk": gbksong
+    const FontName font_;
     const std::string directory_;
 };
 
@@ -55,7 +55,7 @@ void FamilyGenerator::NoteProblems(const SubfontDefinitions& definitions) {
 }
 
 void FamilyGenerator::GenerateSubfont(const SubfontDefinitions& definitions, int subfont) {
-    const std::string htfPath = FamilyFile(settings_.htfDirectory, family_, subfont);
+    const std::string htfPath = font_.PathIn(settings_.htfDirectory, subfont);
     OutputFile htf(htfPath);
     if (!htf.IsOpen()) {
         LogFileFailure(log_, "Fail to create .htf file", htfPath, subfont);
@@ -65,7 +65,7 @@ void FamilyGenerator::GenerateSubfont(const SubfontDefinitions& definitions, int
     const CodeSource codes = [&](int code, bool rowWritten) -> CharacterReference {
         return rowWritten ? definitions.Reference(subfont, code, shortage) : std::nullopt;
     };
-    WriteHtfFile(htf.Stream(), {fontName_, subfont, settings_.discardBlanks}, copyright_, clock_,
+    WriteHtfFile(htf.Stream(), {font_, subfont, settings_.discardBlanks}, copyright_, clock_,
                  codes);
     if (!htf.Commit()) {
         LogFileFailure(log_, "Fail to write .htf file", htfPath, subfont);

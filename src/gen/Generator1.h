@@ -14,8 +14,8 @@ namespace glyphsmith {
 std::vector<std::string> SplitFontList(std::string_view fontList);
 
 // Writes the 94 .htf files of every family of fontList from the subfont definition file
-// sfdFile, each into the directory "gbk" + family under htfDirectory. The window has
-// shown the list prompt and copied its controls into settings before.
+// sfdFile, each into the directory of its font (gbksong for song) under htfDirectory. The
+// window has shown the list prompt and copied its controls into settings before.
 RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings,
                          const RunContext& context);
 

@@ -14,13 +14,13 @@ namespace glyphsmith {
 
 namespace {
 
-// The work on one family: its directory of .enc files and its target directory.
+// The work on one font: its directory of .enc files and its target directory.
 class FamilyGenerator {
   public:
     FamilyGenerator(const GenerationSettings& settings, RunReporter& reporter, GeneratorStart& run,
                     const std::string& nameOnDisk, const Clock& clock)
         : settings_(settings), reporter_(reporter), log_(run.log), copyright_(run.copyright),
-          family_(AsciiLower(nameOnDisk)), encFiles_(JoinPath(settings.encDirectory, nameOnDisk)),
+          font_(AsciiLower(nameOnDisk)), encFiles_(JoinPath(settings.encDirectory, nameOnDisk)),
           clock_(clock) {}
 
     void Run();
@@ -28,15 +28,13 @@ class FamilyGenerator {
   private:
     void GenerateSubfont(CodePageWalk& table, int subfont, const Clock& dateOfFamily);
     void PassOver(CodePageWalk& table);
-    std::string FilePath(const std::string& directory, int subfont, const char* extension) const {
-        return JoinPath(JoinPath(directory, family_), family_ + TwoDigits(subfont) + extension);
-    }
 
     const GenerationSettings& settings_;
     RunReporter& reporter_;
     RunLog& log_;
     const CopyrightTemplate& copyright_;
-    const std::string family_; // lower-cased, as every path, header and log line names it
+    const FontName
+        font_; // the directory's name lower-cased, as paths, headers and log lines name it
     const CaseInsensitiveDirectory encFiles_;
     const Clock& clock_;
 };
@@ -54,7 +52,7 @@ void FamilyGenerator::Run() {
                                 ", so it gives no values") +
                   "\n");
     }
-    const std::string target = JoinPath(settings_.htfDirectory, family_);
+    const std::string target = font_.DirectoryIn(settings_.htfDirectory);
     if (!MakeFamilyDirectory(target, "\n", log_, reporter_)) {
         return;
     }
@@ -66,14 +64,14 @@ void FamilyGenerator::Run() {
 }
 
 void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont, const Clock& dateOfFamily) {
-    const std::string encPath = FilePath(settings_.encDirectory, subfont, ".enc");
-    std::ifstream encFile = OpenInputFile(encFiles_.PathOf(family_ + TwoDigits(subfont) + ".enc"));
+    const std::string encPath = font_.PathIn(settings_.encDirectory, subfont, ".enc");
+    std::ifstream encFile = OpenInputFile(encFiles_.PathOf(font_.File(subfont, ".enc")));
     if (!encFile) {
         LogFileFailure(log_, "Failed to open .enc file", encPath, subfont);
         PassOver(table);
         return;
     }
-    const std::string htfPath = FilePath(settings_.htfDirectory, subfont, ".htf");
+    const std::string htfPath = font_.PathIn(settings_.htfDirectory, subfont);
     OutputFile htf(htfPath);
     if (!htf.IsOpen()) {
         LogFileFailure(log_, "Failed to create .htf file", htfPath, subfont);
@@ -82,8 +80,8 @@ void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont, const Cl
     }
     InputShortage encShortage(encPath);
     InputShortage tableShortage(settings_.codePageFile);
-    WriteHtfFile(htf.Stream(), {family_, subfont, settings_.discardBlanks}, copyright_,
-                 dateOfFamily, EncodedSubfont(encFile, table, encShortage, tableShortage));
+    WriteHtfFile(htf.Stream(), {font_, subfont, settings_.discardBlanks}, copyright_, dateOfFamily,
+                 EncodedSubfont(encFile, table, encShortage, tableShortage));
     if (!htf.Commit()) {
         LogFileFailure(log_, "Failed to write .htf file", htfPath, subfont);
     }
@@ -117,11 +115,11 @@ RunOutcome RunGenerator2(const GenerationSettings& settings, const RunContext& c
         run->log.Fail("There are no any .enc files in " + settings.encDirectory + "!\n");
     } else {
         for (const std::string& name : *directories) {
-            const std::string family = AsciiLower(name);
-            if (family.find("gbk") == std::string::npos) {
+            const std::string stem = AsciiLower(name);
+            if (stem.find("gbk") == std::string::npos) {
                 continue;
             }
-            run->log.Write(family + "xx.enc files are found, " + family +
+            run->log.Write(stem + "xx.enc files are found, " + stem +
                            "xx.htf files are generating...\n");
             FamilyGenerator(settings, reporter, *run, name, context.clock).Run();
         }

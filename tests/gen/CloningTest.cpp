@@ -66,7 +66,7 @@ class CloningTest : public test::RunTest {
     }
 };
 
-TEST(ReadCodeRange, TakesTwoNumbersAfterTheSkippedName) {
+TEST(ReadCodeRange, TakesTwoNumbersAfterTheSubfontName) {
     struct Case {
         const char* line;
         std::optional<CodeRange> range;
@@ -85,7 +85,7 @@ TEST(ReadCodeRange, TakesTwoNumbersAfterTheSkippedName) {
         {"gbksong1", std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ReadCodeRange(c.line, 10), c.range) << c.line;
+        EXPECT_EQ(ReadCodeRange(c.line, "gbksong07"), c.range) << c.line;
     }
 }
 

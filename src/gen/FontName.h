@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace glyphsmith {
+
+// The name of a font that TeX splits into subfonts, and the names of its files. The stem
+// ("gbksong", "unisong") names the font's directory; a subfont's name follows it
+// ("gbksong07", "unisong4e") in file names and .htf headers alike.
+class FontName {
+  public:
+    explicit FontName(std::string stem) : stem_(std::move(stem)) {}
+
+    // The GBK font of a family as the font list names it: "song" gives "gbksong".
+    static FontName OfGbkFamily(std::string_view family);
+
+    const std::string& Stem() const { return stem_; }
+
+    // "gbksong07": a GBK subfont by its number, with two digits at least.
+    std::string Subfont(int number) const;
+    // "unisong4e": a subfont by its name as a subfont definition file writes it.
+    std::string Subfont(std::string_view name) const { return stem_ + std::string(name); }
+
+    // "gbksong07.htf", or with another extension "gbksong07.enc".
+    std::string File(int subfont, std::string_view extension = ".htf") const;
+
+    // "D/gbksong": the font's directory under the directory of a run.
+    std::string DirectoryIn(std::string_view directory) const;
+    // "D/gbksong/gbksong07.htf": a file of the font under the directory of a run.
+    std::string PathIn(std::string_view directory, int subfont,
+                       std::string_view extension = ".htf") const;
+
+  private:
+    std::string stem_;
+};
+
+} // namespace glyphsmith
