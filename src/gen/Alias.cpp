@@ -1,10 +1,8 @@
 #include "Alias.h"
 
-#include "FamilyPaths.h"
-#include "Files.h"
 #include "FontName.h"
-#include "Paths.h"
-#include "SubfontSeries.h"
+#include "RunFrame.h"
+#include "SubfontRangeTable.h"
 
 namespace glyphsmith {
 
@@ -28,56 +26,47 @@ std::string Declarations(const GenerationSettings& settings) {
     return declarations;
 }
 
-void WriteAliasFile(const std::string& targetFont, const std::string& aliasFont, int subfont,
-                    const GenerationSettings& settings, RunLog& log) {
-    const std::string path =
-        FontName::OfGbkFamily(aliasFont).PathIn(settings.aliasDirectory, subfont);
-    OutputFile out(path);
-    if (!out.IsOpen()) {
-        LogFileFailure(log, "Failed to create the alias .htf file", path, subfont);
-        return;
-    }
-    out.Stream() << AliasFileText(targetFont, aliasFont, subfont, settings);
-    if (!out.Commit()) {
-        LogFileFailure(log, "Failed to write the alias .htf file", path, subfont);
-    }
-}
-
 } // namespace
 
-bool ApplySlRule(std::string_view aliasFont, GenerationSettings& settings) {
-    if (aliasFont.size() <= 2 || !aliasFont.ends_with("sl")) {
+bool ApplySlRule(std::string_view aliasFamily, GenerationSettings& settings) {
+    if (aliasFamily.size() <= 2 || !aliasFamily.ends_with("sl")) {
         return false;
     }
     settings.italic = true;
     return true;
 }
 
-std::string AliasFileText(const std::string& targetFont, const std::string& aliasFont, int subfont,
-                          const GenerationSettings& settings) {
+std::string AliasFileText(const std::string& targetFamily, const std::string& aliasFamily,
+                          int subfont, const GenerationSettings& settings) {
     std::string text = ".";
-    text.append(FontName::OfGbkFamily(targetFont).Subfont(subfont)).append("\n");
+    text.append(FontName::OfGbkFamily(targetFamily).Subfont(subfont)).append("\n");
     // "Other:" alone asks for no line: it only adds to one that something else asks for.
     if (settings.bold || settings.italic || !settings.fontFamily.empty()) {
         text.append("htfcss: ")
-            .append(FontName::OfGbkFamily(aliasFont).Subfont(subfont))
+            .append(FontName::OfGbkFamily(aliasFamily).Subfont(subfont))
             .append(Declarations(settings))
             .append("\n\n");
     }
     return text;
 }
 
-RunOutcome RunAlias(const std::string& targetFont, const std::string& aliasFont,
+RunOutcome RunAlias(const std::string& targetFamily, const std::string& aliasFamily,
                     const GenerationSettings& settings, const RunContext& context) {
+    RunFrame run(context);
+    const FontName alias = FontName::OfGbkFamily(aliasFamily);
+    const std::string directory = alias.DirectoryIn(settings.aliasDirectory);
     // The target name only goes into the files, never into a path.
-    if (WarnIfAnyNameLeavesDirectory(context.reporter, {&aliasFont})) {
+    if (!run.RequireNamesInDirectory({&aliasFamily}) ||
+        !run.StartSeries(directory, DirectoryFailedText(directory, "\n\n"))) {
         return RunOutcome::Stopped;
     }
-    return RunSubfontSeries(
-        context, FontName::OfGbkFamily(aliasFont).DirectoryIn(settings.aliasDirectory),
-        {"\n\n", kAllAliasCreatedText, kSomeAliasFailedText}, [&](RunLog& log, int subfont) {
-            WriteAliasFile(targetFont, aliasFont, subfont, settings, log);
-        });
+    for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
+        run.WriteFile(alias.PathIn(settings.aliasDirectory, subfont), subfont, kAliasFiles,
+                      [&](std::ostream& out) {
+                          out << AliasFileText(targetFamily, aliasFamily, subfont, settings);
+                      });
+    }
+    return run.Finish(kAliasClosingTexts);
 }
 
 } // namespace glyphsmith

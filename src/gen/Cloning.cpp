@@ -1,12 +1,11 @@
 #include "Cloning.h"
 
-#include "FamilyPaths.h"
 #include "Files.h"
 #include "InputShortage.h"
 #include "LineReader.h"
 #include "Paths.h"
 #include "RunFrame.h"
-#include "SubfontSeries.h"
+#include "SubfontRangeTable.h"
 
 #include <system_error>
 
@@ -47,6 +46,10 @@ class FamilyCloner {
         : directory_(directory), from_(FontName::OfGbkFamily(from)),
           to_(FontName::OfGbkFamily(to)) {}
 
+    // Stops the run when both families are one directory, since cloning would empty each
+    // source file before reading it.
+    bool RequireTwoDirectories(RunFrame& run) const;
+    std::string TargetDirectory() const { return to_.DirectoryIn(directory_); }
     void Clone(RunLog& log, int subfont) const;
 
   private:
@@ -55,50 +58,44 @@ class FamilyCloner {
     const FontName to_;
 };
 
+bool FamilyCloner::RequireTwoDirectories(RunFrame& run) const {
+    const std::string source = from_.DirectoryIn(directory_);
+    const std::string target = TargetDirectory();
+    std::error_code error;
+    if (source != target && !std::filesystem::equivalent(FsPath(source), FsPath(target), error)) {
+        return true;
+    }
+    run.Stop(SameDirectoryText(source, target));
+    return false;
+}
+
 void FamilyCloner::Clone(RunLog& log, int subfont) const {
     const std::string sourcePath = from_.PathIn(directory_, subfont);
     std::ifstream source = OpenInputFile(sourcePath);
     if (!source) {
-        LogFileFailure(log, "Failed to open source .htf file", sourcePath, subfont);
+        log.Fail(FileFailureLine(kCloneSourceOpenFailure, sourcePath, subfont));
         return;
     }
     const std::string targetPath = to_.PathIn(directory_, subfont);
     OutputFile target(targetPath);
     if (!target.IsOpen()) {
-        LogFileFailure(log, "Failed to create cloned .htf file", targetPath, subfont);
+        log.Fail(FileFailureLine(kClonedFiles.create, targetPath, subfont));
         return;
     }
     const ClonedFile cloned = CloneHtfText(source, target.Stream(), from_, to_, subfont);
     // An invalid source still leaves its target, empty.
     const bool written = target.Commit();
     if (!cloned.valid) {
-        log.Fail("Invalid htf file - " + from_.File(subfont) + "!\n");
+        log.Fail(InvalidHtfText(from_.File(subfont)));
         return;
     }
     if (cloned.copiedRows < cloned.rows) {
-        log.Fail(InputNote(sourcePath, std::nullopt,
-                           EndedAfterLine("the file", cloned.sourceLines) + ", so " + targetPath +
-                               " has " + std::to_string(cloned.copiedRows) + " of its " +
-                               std::to_string(cloned.rows) + " rows") +
-                 "\n");
+        log.Fail(ShortCloneSourceNote(sourcePath, cloned.sourceLines, targetPath, cloned.copiedRows,
+                                      cloned.rows));
     }
     if (!written) {
-        LogFileFailure(log, "Failed to write cloned .htf file", targetPath, subfont);
+        log.Fail(FileFailureLine(kClonedFiles.write, targetPath, subfont));
     }
-}
-
-// Cloning a family onto itself would empty each source file before reading it.
-bool WarnIfSameFamily(RunReporter& reporter, const std::string& directory, const std::string& from,
-                      const std::string& to) {
-    const std::string source = FontName::OfGbkFamily(from).DirectoryIn(directory);
-    const std::string target = FontName::OfGbkFamily(to).DirectoryIn(directory);
-    std::error_code error;
-    if (from != to && !std::filesystem::equivalent(FsPath(source), FsPath(target), error)) {
-        return false;
-    }
-    reporter.Warn("Cannot clone a family onto itself: " + source + " and " + target +
-                  " are the same directory!");
-    return true;
 }
 
 } // namespace
@@ -146,15 +143,18 @@ std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::string_v
 
 RunOutcome RunCloning(const std::string& clonedFrom, const std::string& clonedTo,
                       const GenerationSettings& settings, const RunContext& context) {
-    if (WarnIfAnyNameLeavesDirectory(context.reporter, {&clonedFrom, &clonedTo}) ||
-        WarnIfSameFamily(context.reporter, settings.htfDirectory, clonedFrom, clonedTo)) {
+    RunFrame run(context);
+    const FamilyCloner cloner(settings.htfDirectory, clonedFrom, clonedTo);
+    if (!run.RequireNamesInDirectory({&clonedFrom, &clonedTo}) ||
+        !cloner.RequireTwoDirectories(run) ||
+        !run.StartSeries(cloner.TargetDirectory(),
+                         DirectoryFailedText(cloner.TargetDirectory(), "\n"))) {
         return RunOutcome::Stopped;
     }
-    const FamilyCloner cloner(settings.htfDirectory, clonedFrom, clonedTo);
-    return RunSubfontSeries(context,
-                            FontName::OfGbkFamily(clonedTo).DirectoryIn(settings.htfDirectory),
-                            {"\n", kAllHtfCreatedText, kSomeHtfFailedText},
-                            [&](RunLog& log, int subfont) { cloner.Clone(log, subfont); });
+    for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
+        cloner.Clone(run.Log(), subfont);
+    }
+    return run.Finish(kHtfClosingTexts);
 }
 
 } // namespace glyphsmith

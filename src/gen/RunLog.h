@@ -30,10 +30,4 @@ class RunLog {
     bool hasFailures_ = false;
 };
 
-// The end of a failure line in a series of subfonts: the walk goes on after 1 to 93.
-std::string_view SeriesSuffix(int subfont);
-
-// Logs "<failure> <path>!" with the series suffix, so that the walk goes on.
-void LogFileFailure(RunLog& log, std::string_view failure, const std::string& path, int subfont);
-
 } // namespace glyphsmith

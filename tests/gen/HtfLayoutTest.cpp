@@ -1,6 +1,6 @@
 #include "CopyrightTemplate.h"
 #include "HtfWriter.h"
-#include "RunLog.h"
+#include "RunTexts.h"
 #include "SubfontRangeTable.h"
 #include "TestSupport.h"
 
