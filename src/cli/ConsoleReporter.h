@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExitStatus.h"
 #include "RunContext.h"
 
 #include <functional>
@@ -8,8 +9,8 @@
 
 namespace glyphsmith::cli {
 
-// A run's messages as lines: information on standard output, warnings on standard error.
-// A terminal shows no sign of work in progress.
+// A run's messages as lines: information on the output stream, warnings on the error
+// stream. A terminal shows no sign of work in progress.
 class ConsoleReporter : public RunReporter {
   public:
     ConsoleReporter(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
@@ -23,10 +24,7 @@ class ConsoleReporter : public RunReporter {
     std::ostream& err_;
 };
 
-// The exit status of a finished run: 0 clean, 1 stopped by a warning, 3 failures logged.
-int ExitStatus(RunOutcome outcome);
-
-// Where the command line's runs report, and the directory of their log and template.
+// Where the command line writes, and the directory of the runs' log and template.
 struct Console {
     std::ostream& out;
     std::ostream& err;
@@ -34,6 +32,7 @@ struct Console {
 };
 
 // Runs a run with its messages on the console's streams; returns its exit status.
-int RunOnConsole(const Console& console, const std::function<RunOutcome(const RunContext&)>& run);
+ExitStatus RunOnConsole(const Console& console,
+                        const std::function<RunOutcome(const RunContext&)>& run);
 
 } // namespace glyphsmith::cli

@@ -8,7 +8,7 @@
 
 namespace glyphsmith::cli {
 
-void AddGen2Command(CLI::App& program, const Console& console, int& status) {
+void AddGen2Command(CLI::App& program, const Console& console, ExitStatus& status) {
     CLI::App* command =
         program.add_subcommand("gen2", "Generator 2: writes the .htf files of every gbk*\n"
                                        "family of .enc files in DIR, with the Unicode\n"
@@ -25,9 +25,8 @@ void AddGen2Command(CLI::App& program, const Console& console, int& status) {
         ->type_name("DIR");
     AddHtfOption(*command, *settings, "target directory");
     AddKeepBlanksFlag(*command, *settings);
-    command->callback([settings, &console, &status] {
-        status = RunOnConsole(
-            console, [&](const RunContext& context) { return RunGenerator2(*settings, context); });
+    SetCommandRun(*command, console, status, [settings](const RunContext& context) {
+        return RunGenerator2(*settings, context);
     });
 }
 

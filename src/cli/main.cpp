@@ -7,5 +7,7 @@
 
 int main(int argc, char* argv[]) {
     const glyphsmith::cli::Console console{std::cout, std::cerr, glyphsmith::CurrentDirectory()};
-    return glyphsmith::cli::RunCommandLine(argc, argv, console);
+    const glyphsmith::cli::ExitStatus status =
+        glyphsmith::cli::RunCommandLine({argv + 1, argv + argc}, console);
+    return static_cast<int>(status);
 }
