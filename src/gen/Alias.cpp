@@ -61,8 +61,8 @@ RunOutcome RunAlias(const std::string& targetFamily, const std::string& aliasFam
         return RunOutcome::Stopped;
     }
     for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
-        run.WriteFile(alias.PathIn(settings.aliasDirectory, subfont), subfont, kAliasFiles,
-                      [&](std::ostream& out) {
+        run.WriteFile(alias.PathIn(settings.aliasDirectory, subfont), PlaceOfSubfont(subfont),
+                      kAliasFiles, [&](std::ostream& out) {
                           out << AliasFileText(targetFamily, aliasFamily, subfont, settings);
                       });
     }

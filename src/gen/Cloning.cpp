@@ -73,13 +73,13 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
     const std::string sourcePath = from_.PathIn(directory_, subfont);
     std::ifstream source = OpenInputFile(sourcePath);
     if (!source) {
-        log.Fail(FileFailureLine(kCloneSourceOpenFailure, sourcePath, subfont));
+        log.Fail(FileFailureLine(kCloneSourceOpenFailure, sourcePath, PlaceOfSubfont(subfont)));
         return;
     }
     const std::string targetPath = to_.PathIn(directory_, subfont);
     OutputFile target(targetPath);
     if (!target.IsOpen()) {
-        log.Fail(FileFailureLine(kClonedFiles.create, targetPath, subfont));
+        log.Fail(FileFailureLine(kClonedFiles.create, targetPath, PlaceOfSubfont(subfont)));
         return;
     }
     const ClonedFile cloned = CloneHtfText(source, target.Stream(), from_, to_, subfont);
@@ -94,7 +94,7 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
                                       cloned.rows));
     }
     if (!written) {
-        log.Fail(FileFailureLine(kClonedFiles.write, targetPath, subfont));
+        log.Fail(FileFailureLine(kClonedFiles.write, targetPath, PlaceOfSubfont(subfont)));
     }
 }
 

@@ -55,7 +55,7 @@ void FamilyFromDefinitions::GenerateSubfont(const SubfontDefinitions& definition
     const CodeSource codes = [&](int code, bool rowWritten) -> CharacterReference {
         return rowWritten ? definitions.Reference(subfont, code, shortage) : std::nullopt;
     };
-    run_.WriteFile(htfPath, subfont, kGenerator1Files, [&](std::ostream& out) {
+    run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator1Files, [&](std::ostream& out) {
         WriteHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(),
                      run_.DateOfFile(), codes);
     });

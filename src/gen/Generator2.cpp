@@ -61,17 +61,18 @@ void FontFromEncFiles::GenerateSubfont(CodePageWalk& table, int subfont, const C
     const std::string encPath = font_.PathIn(settings_.encDirectory, subfont, ".enc");
     std::ifstream encFile = OpenInputFile(encFiles_.PathOf(font_.File(subfont, ".enc")));
     if (!encFile) {
-        run_.Log().Fail(FileFailureLine(kEncOpenFailure, encPath, subfont));
+        run_.Log().Fail(FileFailureLine(kEncOpenFailure, encPath, PlaceOfSubfont(subfont)));
         PassOver(table);
         return;
     }
     const std::string htfPath = font_.PathIn(settings_.htfDirectory, subfont);
     InputShortage encShortage(encPath);
     InputShortage tableShortage(settings_.codePageFile);
-    const bool created = run_.WriteFile(htfPath, subfont, kGenerator2Files, [&](std::ostream& out) {
-        WriteHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(), dateOfFont,
-                     EncodedSubfont(encFile, table, encShortage, tableShortage));
-    });
+    const bool created =
+        run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator2Files, [&](std::ostream& out) {
+            WriteHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(),
+                         dateOfFont, EncodedSubfont(encFile, table, encShortage, tableShortage));
+        });
     if (!created) {
         PassOver(table);
         return;

@@ -64,16 +64,17 @@ bool RunFrame::MakeDirectory(const std::string& path, std::string_view failedTex
     return false;
 }
 
-bool RunFrame::WriteFile(const std::string& path, int subfont, const FileFailureTexts& failures,
+bool RunFrame::WriteFile(const std::string& path, SeriesPlace place,
+                         const FileFailureTexts& failures,
                          const std::function<void(std::ostream&)>& write) {
     OutputFile file(path);
     if (!file.IsOpen()) {
-        log_->Fail(FileFailureLine(failures.create, path, subfont));
+        log_->Fail(FileFailureLine(failures.create, path, place));
         return false;
     }
     write(file.Stream());
     if (!file.Commit()) {
-        log_->Fail(FileFailureLine(failures.write, path, subfont));
+        log_->Fail(FileFailureLine(failures.write, path, place));
     }
     return true;
 }

@@ -48,9 +48,9 @@ class RunFrame {
     // with it as `how` says. True when the directory is there.
     bool MakeDirectory(const std::string& path, std::string_view failedText, DirectoryFailure how);
 
-    // Writes one output file of a subfont whole through `write`, logging a file that
-    // cannot be created or written. False when it could not be created.
-    bool WriteFile(const std::string& path, int subfont, const FileFailureTexts& failures,
+    // Writes one output file whole through `write`, logging a file that cannot be created
+    // or written. False when it could not be created.
+    bool WriteFile(const std::string& path, SeriesPlace place, const FileFailureTexts& failures,
                    const std::function<void(std::ostream&)>& write);
 
     RunLog& Log() { return *log_; }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "CodePageTable.h"
+#include "InputShortage.h"
+#include "SubfontRangeTable.h"
+
 #include <string>
 #include <string_view>
 
@@ -42,35 +46,79 @@ inline constexpr FileFailureTexts kAliasFiles{"Failed to create the alias .htf f
 inline constexpr std::string_view kEncOpenFailure = "Failed to open .enc file";
 inline constexpr std::string_view kCloneSourceOpenFailure = "Failed to open source .htf file";
 
-// The end of a failure line in a series of subfonts: the walk goes on after 1 to 93.
-std::string_view SeriesSuffix(int subfont);
+// Where a file stands in the series of its font's files: a failure line says that the
+// walk goes on after every file but the last.
+enum class SeriesPlace { GoesOn, Last };
+inline SeriesPlace PlaceOfSubfont(int subfont) {
+    return subfont < kSubfontCount ? SeriesPlace::GoesOn : SeriesPlace::Last;
+}
+inline std::string_view SeriesSuffix(SeriesPlace place) {
+    return place == SeriesPlace::GoesOn ? "Go to the next file!\n" : "\n";
+}
 
 // "<failure> <path>!" with the series suffix.
-std::string FileFailureLine(std::string_view failure, std::string_view path, int subfont);
+inline std::string FileFailureLine(std::string_view failure, const std::string& path,
+                                   SeriesPlace place) {
+    return std::string(failure) + " " + path + "!" + std::string(SeriesSuffix(place));
+}
 
-// A typed name that would put its files outside the chosen directory.
-std::string NameLeavesDirectoryText(std::string_view name);
-// Cloning a family onto itself.
-std::string SameDirectoryText(std::string_view source, std::string_view target);
+inline std::string NameLeavesDirectoryText(const std::string& name) {
+    return "The font name \"" + name +
+           "\" holds a path separator (\"/\" or \"\\\"), which would put its files outside the "
+           "directory. Please type the name without it!";
+}
+
+inline std::string SameDirectoryText(const std::string& source, const std::string& target) {
+    return "Cannot clone a family onto itself: " + source + " and " + target +
+           " are the same directory!";
+}
 
 // A font's directory that cannot be made: Generator 1's log line, and the others' text
 // with the line ends of its run.
-std::string Generator1DirectoryFailedText(std::string_view directory);
-std::string DirectoryFailedText(std::string_view directory, std::string_view lineEnds);
+inline std::string Generator1DirectoryFailedText(const std::string& directory) {
+    return "Fail to create the directory " + directory + "!\n";
+}
+inline std::string DirectoryFailedText(const std::string& directory, std::string_view lineEnds) {
+    return "Failed to create the directory " + directory + "!" + std::string(lineEnds);
+}
 
-// Generator 1.
-std::string SfdOpenFailedText(std::string_view path);
-std::string NameRefusedText(std::string_view name);
+inline std::string SfdOpenFailedText(const std::string& path) {
+    return "Failed to open UGBK.sfd file " + path + "\n!";
+}
 
-// Generator 2.
-std::string NoEncFilesText(std::string_view directory);
-std::string EncFontFoundText(std::string_view stem);
-std::string CodePageOpenFailedText(std::string_view path);
-std::string TableWithoutMarkerNote(std::string_view path, int lastLine);
+inline std::string NameRefusedText(const std::string& name) {
+    return "Refused the font name " + name + ": it holds a path separator!\n";
+}
 
-// Cloning.
-std::string InvalidHtfText(std::string_view fileName);
-std::string ShortCloneSourceNote(std::string_view source, int lastLine, std::string_view target,
-                                 int copiedRows, int rows);
+inline std::string NoEncFilesText(const std::string& directory) {
+    return "There are no any .enc files in " + directory + "!\n";
+}
+
+inline std::string EncFontFoundText(const std::string& stem) {
+    return stem + "xx.enc files are found, " + stem + "xx.htf files are generating...\n";
+}
+
+inline std::string CodePageOpenFailedText(const std::string& path) {
+    return "Failed to open MS codepage file " + path + "\n!";
+}
+
+inline std::string TableWithoutMarkerNote(const std::string& path, int lastLine) {
+    return InputNote(path, std::nullopt,
+                     EndedWithoutMarker("the table", lastLine, kCodePageMarker) +
+                         ", so it gives no values") +
+           "\n";
+}
+
+inline std::string InvalidHtfText(const std::string& fileName) {
+    return "Invalid htf file - " + fileName + "!\n";
+}
+
+inline std::string ShortCloneSourceNote(const std::string& source, int lastLine,
+                                        const std::string& target, int copiedRows, int rows) {
+    return InputNote(source, std::nullopt,
+                     EndedAfterLine("the file", lastLine) + ", so " + target + " has " +
+                         std::to_string(copiedRows) + " of its " + std::to_string(rows) + " rows") +
+           "\n";
+}
 
 } // namespace glyphsmith

@@ -165,9 +165,9 @@ TEST(SubfontRanges, TableHoldsTheFourteenShortSubfonts) {
 }
 
 TEST(SeriesSuffix, OnlyTheLastSubfontEndsBare) {
-    EXPECT_EQ(SeriesSuffix(1), "Go to the next file!\n");
-    EXPECT_EQ(SeriesSuffix(93), "Go to the next file!\n");
-    EXPECT_EQ(SeriesSuffix(94), "\n");
+    EXPECT_EQ(SeriesSuffix(PlaceOfSubfont(1)), "Go to the next file!\n");
+    EXPECT_EQ(SeriesSuffix(PlaceOfSubfont(93)), "Go to the next file!\n");
+    EXPECT_EQ(SeriesSuffix(PlaceOfSubfont(94)), "\n");
 }
 
 } // namespace
