@@ -97,10 +97,7 @@ TEST_F(CliTest, MessagesGoToTheStreamOfTheirSeverity) {
 }
 
 TEST_F(CliTest, CloneCopiesAFamily) {
-    for (int subfont = 1; subfont <= 94; ++subfont) {
-        const std::string name = "gbksong" + TwoDigits(subfont);
-        test::WriteFile("ht/gbksong/" + name + ".htf", name + " 1 1\nrow\n" + name + " 1 1\n");
-    }
+    test::WriteHtfFamily("ht", "gbksong", 1, 1, "row\n");
     const CliResult clean = Run({"clone", "--from", "song", "--to", "fsong", "--htf", "ht"});
     EXPECT_EQ(clean.status, ExitStatus::Clean);
     EXPECT_EQ(clean.out, "All .htf files have been created!\n");

@@ -13,13 +13,7 @@ namespace {
 std::string IconvRow(int subfont, int code) {
     const auto gbk = samples::GbkCodeOf(subfont, code);
     const auto unicode = gbk ? samples::UnicodeOf(*gbk) : std::nullopt;
-    char row[32];
-    if (unicode) {
-        std::snprintf(row, sizeof row, "'&#x%04X;' '' %3d", static_cast<unsigned>(*unicode), code);
-    } else {
-        std::snprintf(row, sizeof row, "  ''       '' %3d", code);
-    }
-    return row;
+    return test::HtfRow(code, unicode ? std::optional<int>(*unicode) : std::nullopt, "");
 }
 
 bool NamesAPrivateUseCharacter(const std::string& row) {

@@ -7,10 +7,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-namespace glyphsmith {
+namespace glyphsmith::test {
 namespace {
-
-constexpr CalendarDate kDate{2005, 5, 18};
 
 CopyrightTemplate TemplateOf(const std::string& text) {
     std::istringstream in(text);
@@ -18,31 +16,20 @@ CopyrightTemplate TemplateOf(const std::string& text) {
 }
 
 // Writes one file whose codes all carry the character U+4E00 + code.
-std::string WriteFile(const HtfFileSpec& file, const std::string& copyright) {
+std::string WrittenFile(const HtfFileSpec& file, const std::string& copyright) {
     std::ostringstream out;
-    const CopyrightTemplate parsed = TemplateOf(copyright);
     WriteHtfFile(
-        out, file, parsed, [] { return kDate; },
-        [](int code, bool) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "x%04X", 0x4E00 + code);
-            return CharacterReference(buffer);
-        });
+        out, file, TemplateOf(copyright), [] { return kDate; },
+        [](int code, bool) { return CharacterReference("x" + Hex4(SampleValue(1, code))); });
     return out.str();
 }
 
 std::string Row(int code, const std::string& end = "\n") {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "'&#x%04X;' '' %3d", 0x4E00 + code, code);
-    return buffer + end;
+    return HtfRow(code, SampleValue(1, code), end);
 }
 
 std::string Rows(int first, int last) {
-    std::string rows;
-    for (int code = first; code <= last; ++code) {
-        rows += Row(code);
-    }
-    return rows;
+    return HtfRows(1, first, last);
 }
 
 TEST(HtfLayout, RowFormsAreSeventeenCharacters) {
@@ -52,22 +39,22 @@ TEST(HtfLayout, RowFormsAreSeventeenCharacters) {
 }
 
 TEST(HtfLayout, DiscardedBlanksLimitHeaderAndRows) {
-    EXPECT_EQ(WriteFile({FontName("gbksong"), 94, true}, ""),
+    EXPECT_EQ(WrittenFile({FontName("gbksong"), 94, true}, ""),
               "gbksong94 0 37\n" + Rows(0, 37) + "gbksong94 0 37\n");
-    EXPECT_EQ(WriteFile({FontName("gbksong"), 27, true}, ""),
+    EXPECT_EQ(WrittenFile({FontName("gbksong"), 27, true}, ""),
               "gbksong27 90 172\n" + Rows(90, 172) + "gbksong27 90 172\n");
-    EXPECT_EQ(WriteFile({FontName("gbksong"), 1, true}, ""),
+    EXPECT_EQ(WrittenFile({FontName("gbksong"), 1, true}, ""),
               "gbksong01 0 255\n" + Rows(0, 255) + "gbksong01 0 255\n");
 }
 
 TEST(HtfLayout, KeptBlanksGiveAll256Rows) {
-    EXPECT_EQ(WriteFile({FontName("gbkhei"), 27, false}, ""),
+    EXPECT_EQ(WrittenFile({FontName("gbkhei"), 27, false}, ""),
               "gbkhei27 0 255\n" + Rows(0, 255) + "gbkhei27 0 255\n");
 }
 
 TEST(HtfLayout, TemplateLinesAreMergedInTurnWithTheDatedComment) {
     const std::string text =
-        WriteFile({FontName("gbksong"), 94, true}, " % one\n % file.htf\n % three\n");
+        WrittenFile({FontName("gbksong"), 94, true}, " % one\n % file.htf\n % three\n");
     EXPECT_EQ(text, "gbksong94 0 37\n" + Row(0, " % one\n") +
                         Row(1, " % gbksong94.htf (unicode)      2005-05-18 %\n") +
                         Row(2, " % three\n") + Rows(3, 37) + "gbksong94 0 37\n");
@@ -85,14 +72,14 @@ TEST(HtfLayout, EveryFileStartsTheTemplateAgain) {
 }
 
 TEST(HtfLayout, LeftOutRowsUseNoTemplateLine) {
-    const std::string text = WriteFile({FontName("gbksong"), 27, true}, "A\nB\n");
+    const std::string text = WrittenFile({FontName("gbksong"), 27, true}, "A\nB\n");
     EXPECT_EQ(text, "gbksong27 90 172\n" + Row(90, "A\n") + Row(91, "B\n") + Rows(92, 172) +
                         "gbksong27 90 172\n");
 }
 
 TEST(HtfLayout, BlankTemplateLineEndsItsRowBare) {
     // ".htf" in line 1, a blank line 2, nothing more.
-    const std::string text = WriteFile({FontName("gbksong"), 1, false}, "x.htf\n\n");
+    const std::string text = WrittenFile({FontName("gbksong"), 1, false}, "x.htf\n\n");
     const std::string expected = "gbksong01 0 255\n" +
                                  Row(0, " % gbksong01.htf (unicode)      2005-05-18 %\n") + Row(1) +
                                  Row(2);
@@ -100,14 +87,14 @@ TEST(HtfLayout, BlankTemplateLineEndsItsRowBare) {
 }
 
 TEST(HtfLayout, TemplateLastLineWithoutLineEndStillEndsItsRow) {
-    EXPECT_EQ(WriteFile({FontName("gbksong"), 94, true}, "A\r\nB"),
+    EXPECT_EQ(WrittenFile({FontName("gbksong"), 94, true}, "A\r\nB"),
               "gbksong94 0 37\n" + Row(0, "A\n") + Row(1, "B\n") + Rows(2, 37) +
                   "gbksong94 0 37\n");
 }
 
 TEST(HtfLayout, AByteOrderMarkIsLeftOutAtTheTemplateStartOnly) {
     const std::string mark = "\xEF\xBB\xBF";
-    EXPECT_EQ(WriteFile({FontName("gbksong"), 94, true}, mark + "A\n" + mark + "B\n"),
+    EXPECT_EQ(WrittenFile({FontName("gbksong"), 94, true}, mark + "A\n" + mark + "B\n"),
               "gbksong94 0 37\n" + Row(0, "A\n") + Row(1, mark + "B\n") + Rows(2, 37) +
                   "gbksong94 0 37\n");
 }
@@ -149,7 +136,7 @@ TEST(FontName, NamesSubfontsByNumberOrByName) {
     const FontName song = FontName::OfGbkFamily("song");
     EXPECT_EQ(song.Stem(), "gbksong");
     EXPECT_EQ(song.Subfont(7), "gbksong07");
-    EXPECT_EQ(song.PathIn("enc", 94, ".enc"), test::Native("enc/gbksong/gbksong94.enc"));
+    EXPECT_EQ(song.PathIn("enc", 94, ".enc"), Native("enc/gbksong/gbksong94.enc"));
     EXPECT_EQ(FontName("unisong").Subfont("4e"), "unisong4e");
 }
 
@@ -171,4 +158,4 @@ TEST(SeriesSuffix, OnlyTheLastSubfontEndsBare) {
 }
 
 } // namespace
-} // namespace glyphsmith
+} // namespace glyphsmith::test

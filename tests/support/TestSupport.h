@@ -1,8 +1,13 @@
 #pragma once
 
+#include "Alias.h"
+#include "Cloning.h"
 #include "GenerationSettings.h"
+#include "Generator1.h"
+#include "Generator2.h"
 #include "Paths.h"
 #include "RunContext.h"
+#include "SampleFiles.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -12,11 +17,20 @@
 
 namespace glyphsmith::test {
 
+namespace fs = std::filesystem;
+
 // The day that every run of a test writes into its dated comments.
 inline constexpr CalendarDate kDate{2005, 5, 18};
 
-// A fresh temporary directory that is the working directory for the test's lifetime,
-// since runs keep "log.txt" and "copyright.txt" there.
+inline constexpr const char* kAllCreated = "All .htf files have been created!";
+inline constexpr const char* kSomeFailed =
+    "Some .htf files could not be created; see log.txt for details.";
+inline constexpr const char* kAllAliasCreated = "All alias .htf files have been created!";
+inline constexpr const char* kSomeAliasFailed =
+    "Some alias .htf files could not be created; see log.txt for details.";
+
+// A fresh temporary directory that is the working directory for the test's lifetime, so
+// that the relative paths of a run's settings stay inside it.
 class ScopedWorkDir {
   public:
     ScopedWorkDir();
@@ -39,10 +53,6 @@ std::string ReadFile(const std::filesystem::path& path);
 
 // A path written with "/" as the program forms it on this platform.
 std::string Native(std::string path);
-
-// A code page 936 table in which the j-th code of the GBK sequence has the value
-// U+4E00 + j, cut after the first `codes` of them.
-std::string CodePageText(int codes = 126 * 190);
 
 // A message as a run reported it.
 struct ReportedMessage {
@@ -75,19 +85,30 @@ inline ReportedMessage Information(const std::string& text) {
 }
 
 // A run's test: its own working directory, default settings, a recording reporter and
-// the fixed date.
+// the fixed date. Each run checks that its work has ended when it returns.
 class RunTest : public ::testing::Test {
   protected:
-    // Passes a run's outcome through, checking that its work has ended.
-    RunOutcome Finished(RunOutcome outcome) {
-        EXPECT_EQ(reporter.workDepth, 0);
-        return outcome;
+    RunOutcome Gen1(const std::string& fontList = "song") {
+        return Finished(RunGenerator1(fontList, settings, context));
+    }
+    RunOutcome Gen2() { return Finished(RunGenerator2(settings, context)); }
+    RunOutcome Clone(const std::string& from = "song", const std::string& to = "fsong") {
+        return Finished(RunCloning(from, to, settings, context));
+    }
+    RunOutcome Alias(const std::string& target = "song", const std::string& alias = "x") {
+        return Finished(RunAlias(target, alias, settings, context));
     }
 
     ScopedWorkDir work;
     GenerationSettings settings;
     RecordingReporter reporter;
     RunContext context{reporter, Utf8(work.Path()), [] { return kDate; }};
+
+  private:
+    RunOutcome Finished(RunOutcome outcome) {
+        EXPECT_EQ(reporter.workDepth, 0);
+        return outcome;
+    }
 };
 
 } // namespace glyphsmith::test
