@@ -41,7 +41,6 @@ void WriteCloneSources(const std::string& family) {
 }
 
 BadInputTest::BadInputTest() {
-    WriteFile("copyright.txt", "");
     WriteFile("UGBK.sfd", SfdText());
     WriteFile("MS-GBK-Codepage.txt", CodePageText());
     settings.htfDirectory = "out";

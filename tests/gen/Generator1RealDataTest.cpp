@@ -28,7 +28,6 @@ using Generator1RealData = test::RunTest;
 TEST_F(Generator1RealData, EveryRowAgreesWithIconv) {
     ASSERT_TRUE(std::filesystem::is_regular_file(GLYPHSMITH_UGBK_SFD))
         << GLYPHSMITH_UGBK_SFD << " is missing; scripts/install-deps installs texlive-font-utils";
-    test::WriteFile("copyright.txt", "");
     settings.sfdFile = GLYPHSMITH_UGBK_SFD;
     settings.htfDirectory = "out";
     settings.discardBlanks = false;

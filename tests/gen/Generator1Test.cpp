@@ -61,7 +61,6 @@ std::string WithLine(std::string text, int n, const std::string& line) {
 class Generator1Test : public RunTest {
   protected:
     Generator1Test() {
-        WriteFile("copyright.txt", "");
         WriteFile("UGBK.sfd", CountedLayout());
         settings.htfDirectory = "out";
     }

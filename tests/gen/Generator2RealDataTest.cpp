@@ -13,7 +13,6 @@ using Generator2RealData = test::RunTest;
 
 TEST_F(Generator2RealData, EveryRowAgreesWithIconv) {
     samples::WriteSampleInputs(".", "gbksong");
-    test::WriteFile("copyright.txt", "");
     settings.htfDirectory = "out";
     settings.discardBlanks = false;
 

@@ -26,7 +26,6 @@ std::string Rows(int subfont, int first, int last) {
 class Generator2Test : public RunTest {
   protected:
     Generator2Test() {
-        WriteFile("copyright.txt", "");
         WriteFile("MS-GBK-Codepage.txt", CodePageText());
         settings.htfDirectory = "out";
     }

@@ -84,10 +84,13 @@ inline ReportedMessage Information(const std::string& text) {
     return {Severity::Information, text};
 }
 
-// A run's test: its own working directory, default settings, a recording reporter and
-// the fixed date. Each run checks that its work has ended when it returns.
+// A run's test: its own working directory with an empty template, default settings, a
+// recording reporter and the fixed date. Each run checks that its work has ended when it
+// returns.
 class RunTest : public ::testing::Test {
   protected:
+    RunTest() { WriteFile("copyright.txt", ""); }
+
     RunOutcome Gen1(const std::string& fontList = "song") {
         return Finished(RunGenerator1(fontList, settings, context));
     }
