@@ -5,7 +5,7 @@
 
 namespace glyphsmith {
 
-// Writes the .htf files of every gbk* family of .enc files under encDirectory, taking
+// Writes the .htf files of every gbk* font of .enc files under encDirectory, taking
 // the Unicode values from the code page 936 table.
 RunOutcome RunGenerator2(const GenerationSettings& settings, const RunContext& context);
 

@@ -38,7 +38,8 @@ bool HoldsPathSeparator(std::string_view name);
 // Two-digit subfont number with a leading zero, as font names carry it.
 std::string TwoDigits(int number);
 
-// Lower-cases the letters A to Z only, as family names are compared and written.
+// Lower-cases the letters A to Z only, as the names of font directories are compared and
+// written.
 std::string AsciiLower(std::string_view text);
 
 } // namespace glyphsmith
