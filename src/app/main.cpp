@@ -3,7 +3,8 @@
 #include "WindowSystem.h"
 
 int main(int argc, char* argv[]) {
+    const std::string workingDirectory = glyphsmith::CurrentDirectory();
     const auto windowSystem = glyphsmith::StartWindowSystem(argc, argv);
-    glyphsmith::ApplicationObject().InitInstance();
+    glyphsmith::ApplicationObject(workingDirectory).InitInstance();
     return 0;
 }

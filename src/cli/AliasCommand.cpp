@@ -1,7 +1,7 @@
 #include "Alias.h"
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "ConsoleUi.h"
+#include "ConsoleReporter.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -31,31 +31,25 @@ void AddStyleOptions(CLI::App& command, GenerationSettings& settings) {
 
 } // namespace
 
-void AddAliasCommand(CLI::App& program, int& status) {
+void AddAliasCommand(CLI::App& program, const Console& console, ExitStatus& status) {
     CLI::App* command =
         program.add_subcommand("alias", "Alias: writes the .htf files of a family gbkS in\n"
                                         "DIR that point to the family gbkG and give it CSS\n"
                                         "font properties. A name S ending in \"sl\" turns\n"
                                         "on --italic.");
     const auto arguments = std::make_shared<AliasArguments>();
-    command
-        ->add_option("--target", arguments->target,
-                     "existing family the alias stands for, without \"gbk\"")
-        ->type_name("G")
-        ->required();
-    command->add_option("--alias", arguments->alias, "name of the alias family, without \"gbk\"")
-        ->type_name("S")
-        ->required();
+    AddRequiredName(*command, "--target", arguments->target,
+                    "existing family the alias stands for, without \"gbk\"", "G");
+    AddRequiredName(*command, "--alias", arguments->alias,
+                    "name of the alias family, without \"gbk\"", "S");
     command
         ->add_option("--dir", arguments->settings.aliasDirectory,
                      WithDefault("directory of the alias gbk* directories", kDefaultAliasDirectory))
         ->type_name("DIR");
     AddStyleOptions(*command, arguments->settings);
-    command->callback([arguments, &status] {
+    SetCommandRun(*command, console, status, [arguments](const RunContext& context) {
         ApplySlRule(arguments->alias, arguments->settings);
-        status = RunOnConsole([&](RunUi& ui) {
-            return RunAlias(arguments->target, arguments->alias, arguments->settings, ui);
-        });
+        return RunAlias(arguments->target, arguments->alias, arguments->settings, context);
     });
 }
 

@@ -1,7 +1,7 @@
 #include "Cloning.h"
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "ConsoleUi.h"
+#include "ConsoleReporter.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -18,25 +18,19 @@ struct CloneArguments {
 
 } // namespace
 
-void AddCloneCommand(CLI::App& program, int& status) {
+void AddCloneCommand(CLI::App& program, const Console& console, ExitStatus& status) {
     CLI::App* command =
         program.add_subcommand("clone", "Cloning: copies the .htf files of the family gbkF\n"
                                         "in DIR into a new family gbkT beside it, with the\n"
                                         "new font name in their first and last lines.");
     const auto arguments = std::make_shared<CloneArguments>();
-    command
-        ->add_option("--from", arguments->from,
-                     "family to copy, without \"gbk\" (song for gbksong)")
-        ->type_name("F")
-        ->required();
-    command->add_option("--to", arguments->to, "name of the new family, without \"gbk\"")
-        ->type_name("T")
-        ->required();
+    AddRequiredName(*command, "--from", arguments->from,
+                    "family to copy, without \"gbk\" (song for gbksong)", "F");
+    AddRequiredName(*command, "--to", arguments->to, "name of the new family, without \"gbk\"",
+                    "T");
     AddHtfOption(*command, arguments->settings, "directory");
-    command->callback([arguments, &status] {
-        status = RunOnConsole([&](RunUi& ui) {
-            return RunCloning(arguments->from, arguments->to, arguments->settings, ui);
-        });
+    SetCommandRun(*command, console, status, [arguments](const RunContext& context) {
+        return RunCloning(arguments->from, arguments->to, arguments->settings, context);
     });
 }
 

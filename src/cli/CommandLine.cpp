@@ -3,13 +3,11 @@
 #include "Commands.h"
 
 #include <CLI/CLI.hpp>
-#include <iostream>
+#include <algorithm>
 
 namespace glyphsmith::cli {
 
 namespace {
-
-constexpr int kBadArguments = 2;
 
 void DescribeProgram(CLI::App& program) {
     program.set_version_flag("--version", std::string("glyphsmith-cli ") + GLYPHSMITH_VERSION);
@@ -17,42 +15,56 @@ void DescribeProgram(CLI::App& program) {
     program.option_defaults()
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast)
         ->disable_flag_override();
-    program.footer("exit status: 0 clean run, 1 a warning stopped the run, 2 bad arguments,\n"
-                   "3 the run finished but logged failures or notes");
+    program.require_subcommand(1);
+    program.footer(ExitStatusHelp());
 }
 
 // The error and where to read more; the whole help would bury the error.
-int ReportUsageError(const CLI::App& program, const std::string& error) {
+ExitStatus ReportUsageError(const CLI::App& program, const std::string& error, std::ostream& err) {
     const auto commands = program.get_subcommands();
     std::string name = program.get_name();
     if (!commands.empty()) {
         name += " " + commands.front()->get_name();
     }
-    std::cerr << name << ": " << error << "\nRun \"" << name << " --help\" for more information.\n";
-    return kBadArguments;
+    err << name << ": " << error << "\nRun \"" << name << " --help\" for more information.\n";
+    return ExitStatus::BadArguments;
+}
+
+// CLI11 checks for the command before it looks at what is left over, so a word that is
+// no command would be reported as a missing one; it is reported as itself.
+std::string DescribeError(const CLI::App& program, const CLI::ParseError& error) {
+    if (!program.get_subcommands().empty() ||
+        dynamic_cast<const CLI::RequiredError*>(&error) == nullptr) {
+        return error.what();
+    }
+    const std::vector<std::string> extras = program.remaining();
+    return extras.empty() ? "A command is required: gen1, gen2, clone or alias"
+                          : CLI::ExtrasError(extras).what();
 }
 
 } // namespace
 
-int RunCommandLine(int argc, char** argv) {
+ExitStatus RunCommandLine(const std::vector<std::string>& arguments, const Console& console) {
     CLI::App program("Writes TeX4ht font files (.htf) for GBK-encoded Chinese fonts.\n"
                      "The run log goes to log.txt in the working directory.",
                      "glyphsmith-cli");
     DescribeProgram(program);
-    int status = 0;
-    AddGen1Command(program, status);
-    AddGen2Command(program, status);
-    AddCloneCommand(program, status);
-    AddAliasCommand(program, status);
+    ExitStatus status = ExitStatus::Clean;
+    AddGen1Command(program, console, status);
+    AddGen2Command(program, console, status);
+    AddCloneCommand(program, console, status);
+    AddAliasCommand(program, console, status);
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     try {
-        program.parse(argc, argv);
+        program.parse(reversed);
     } catch (const CLI::ParseError& error) {
         // --help and --version end the parse with the exit code 0.
-        return error.get_exit_code() == 0 ? program.exit(error)
-                                          : ReportUsageError(program, error.what());
-    }
-    if (program.get_subcommands().empty()) {
-        return ReportUsageError(program, "A command is required: gen1, gen2, clone or alias");
+        if (error.get_exit_code() == 0) {
+            program.exit(error, console.out, console.err);
+            return ExitStatus::Clean;
+        }
+        return ReportUsageError(program, DescribeError(program, error), console.err);
     }
     return status;
 }

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "ConsoleReporter.h"
+#include "ExitStatus.h"
+
+#include <string>
+#include <vector>
+
 namespace glyphsmith::cli {
 
-// Parses the command line and runs the command that it names. Returns the exit status:
-// 0 a clean run (or help asked for), 1 a warning stopped the run, 2 bad arguments,
-// 3 the run finished but logged failures or notes.
-int RunCommandLine(int argc, char** argv);
+// Parses the arguments that follow the program's name and runs the command that they
+// name, writing help, errors and the run's messages to the console.
+ExitStatus RunCommandLine(const std::vector<std::string>& arguments, const Console& console);
 
 } // namespace glyphsmith::cli

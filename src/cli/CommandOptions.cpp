@@ -4,6 +4,16 @@
 
 namespace glyphsmith::cli {
 
+void SetCommandRun(CLI::App& command, const Console& console, ExitStatus& status, CommandRun run) {
+    command.callback(
+        [&console, &status, run = std::move(run)] { status = RunOnConsole(console, run); });
+}
+
+void AddRequiredName(CLI::App& command, const std::string& option, std::string& name,
+                     const std::string& help, const std::string& typeName) {
+    command.add_option(option, name, help)->type_name(typeName)->required();
+}
+
 std::string WithDefault(const std::string& help, const std::string& value) {
     return help + " (default " + value + ")";
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "ConsoleReporter.h"
 #include "GenerationSettings.h"
 
+#include <functional>
 #include <string>
 
 namespace CLI {
@@ -9,6 +11,17 @@ class App;
 }
 
 namespace glyphsmith::cli {
+
+// A run as its command starts it, with the arguments that the command took.
+using CommandRun = std::function<RunOutcome(const RunContext&)>;
+
+// Makes `run` the command's work: it runs on the console once the command line that names
+// the command is parsed, and leaves its exit status in `status`.
+void SetCommandRun(CLI::App& command, const Console& console, ExitStatus& status, CommandRun run);
+
+// A name option that the command requires: "--from F".
+void AddRequiredName(CLI::App& command, const std::string& option, std::string& name,
+                     const std::string& help, const std::string& typeName);
 
 // A help text that names the option's default: "help (default value)".
 std::string WithDefault(const std::string& help, const std::string& value);

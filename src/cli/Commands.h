@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ConsoleReporter.h"
+
 namespace CLI {
 class App;
 }
@@ -8,9 +10,9 @@ namespace glyphsmith::cli {
 
 // Each run is a sub-command of the program. The one that the command line names runs
 // while the line is parsed and leaves its exit status in `status`.
-void AddGen1Command(CLI::App& program, int& status);
-void AddGen2Command(CLI::App& program, int& status);
-void AddCloneCommand(CLI::App& program, int& status);
-void AddAliasCommand(CLI::App& program, int& status);
+void AddGen1Command(CLI::App& program, const Console& console, ExitStatus& status);
+void AddGen2Command(CLI::App& program, const Console& console, ExitStatus& status);
+void AddCloneCommand(CLI::App& program, const Console& console, ExitStatus& status);
+void AddAliasCommand(CLI::App& program, const Console& console, ExitStatus& status);
 
 } // namespace glyphsmith::cli

@@ -1,6 +1,6 @@
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "ConsoleUi.h"
+#include "ConsoleReporter.h"
 #include "Generator1.h"
 
 #include <CLI/CLI.hpp>
@@ -17,7 +17,7 @@ struct Gen1Arguments {
 
 } // namespace
 
-void AddGen1Command(CLI::App& program, int& status) {
+void AddGen1Command(CLI::App& program, const Console& console, ExitStatus& status) {
     CLI::App* command =
         program.add_subcommand("gen1", "Generator 1: writes the 94 .htf files of every\n"
                                        "family in LIST, with the Unicode values of the\n"
@@ -34,9 +34,8 @@ void AddGen1Command(CLI::App& program, int& status) {
                                  std::string("\"") + kDefaultFontList + "\""))
         ->type_name("\"LIST\"");
     AddKeepBlanksFlag(*command, arguments->settings);
-    command->callback([arguments, &status] {
-        status = RunOnConsole(
-            [&](RunUi& ui) { return RunGenerator1(arguments->families, arguments->settings, ui); });
+    SetCommandRun(*command, console, status, [arguments](const RunContext& context) {
+        return RunGenerator1(arguments->families, arguments->settings, context);
     });
 }
 

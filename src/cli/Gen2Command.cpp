@@ -1,6 +1,6 @@
 #include "CommandOptions.h"
 #include "Commands.h"
-#include "ConsoleUi.h"
+#include "ConsoleReporter.h"
 #include "Generator2.h"
 
 #include <CLI/CLI.hpp>
@@ -8,7 +8,7 @@
 
 namespace glyphsmith::cli {
 
-void AddGen2Command(CLI::App& program, int& status) {
+void AddGen2Command(CLI::App& program, const Console& console, ExitStatus& status) {
     CLI::App* command =
         program.add_subcommand("gen2", "Generator 2: writes the .htf files of every gbk*\n"
                                        "family of .enc files in DIR, with the Unicode\n"
@@ -25,8 +25,8 @@ void AddGen2Command(CLI::App& program, int& status) {
         ->type_name("DIR");
     AddHtfOption(*command, *settings, "target directory");
     AddKeepBlanksFlag(*command, *settings);
-    command->callback([settings, &status] {
-        status = RunOnConsole([&](RunUi& ui) { return RunGenerator2(*settings, ui); });
+    SetCommandRun(*command, console, status, [settings](const RunContext& context) {
+        return RunGenerator2(*settings, context);
     });
 }
 

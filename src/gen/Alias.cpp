@@ -1,9 +1,8 @@
 #include "Alias.h"
 
-#include "FamilyPaths.h"
-#include "Files.h"
-#include "Paths.h"
-#include "SubfontSeries.h"
+#include "FontName.h"
+#include "RunFrame.h"
+#include "SubfontRangeTable.h"
 
 namespace glyphsmith {
 
@@ -27,52 +26,47 @@ std::string Declarations(const GenerationSettings& settings) {
     return declarations;
 }
 
-void WriteAliasFile(const std::string& targetFont, const std::string& aliasFont, int subfont,
-                    const GenerationSettings& settings, RunLog& log) {
-    const std::string path = FamilyFile(settings.aliasDirectory, aliasFont, subfont);
-    OutputFile out(path);
-    if (!out.IsOpen()) {
-        LogFileFailure(log, "Failed to create the alias .htf file", path, subfont);
-        return;
-    }
-    out.Stream() << AliasFileText(targetFont, aliasFont, subfont, settings);
-    if (!out.Commit()) {
-        LogFileFailure(log, "Failed to write the alias .htf file", path, subfont);
-    }
-}
-
 } // namespace
 
-bool ApplySlRule(std::string_view aliasFont, GenerationSettings& settings) {
-    if (aliasFont.size() <= 2 || !aliasFont.ends_with("sl")) {
+bool ApplySlRule(std::string_view aliasFamily, GenerationSettings& settings) {
+    if (aliasFamily.size() <= 2 || !aliasFamily.ends_with("sl")) {
         return false;
     }
     settings.italic = true;
     return true;
 }
 
-std::string AliasFileText(const std::string& targetFont, const std::string& aliasFont, int subfont,
-                          const GenerationSettings& settings) {
-    const std::string number = TwoDigits(subfont);
-    std::string text = ".gbk" + targetFont + number + "\n";
+std::string AliasFileText(const std::string& targetFamily, const std::string& aliasFamily,
+                          int subfont, const GenerationSettings& settings) {
+    std::string text = ".";
+    text.append(FontName::OfGbkFamily(targetFamily).Subfont(subfont)).append("\n");
     // "Other:" alone asks for no line: it only adds to one that something else asks for.
     if (settings.bold || settings.italic || !settings.fontFamily.empty()) {
-        text += "htfcss: gbk" + aliasFont + number + Declarations(settings) + "\n\n";
+        text.append("htfcss: ")
+            .append(FontName::OfGbkFamily(aliasFamily).Subfont(subfont))
+            .append(Declarations(settings))
+            .append("\n\n");
     }
     return text;
 }
 
-RunOutcome RunAlias(const std::string& targetFont, const std::string& aliasFont,
-                    const GenerationSettings& settings, RunUi& ui) {
+RunOutcome RunAlias(const std::string& targetFamily, const std::string& aliasFamily,
+                    const GenerationSettings& settings, const RunContext& context) {
+    RunFrame run(context);
+    const FontName alias = FontName::OfGbkFamily(aliasFamily);
+    const std::string directory = alias.DirectoryIn(settings.aliasDirectory);
     // The target name only goes into the files, never into a path.
-    if (WarnIfAnyNameLeavesDirectory(ui, {&aliasFont})) {
+    if (!run.RequireNamesInDirectory({&aliasFamily}) ||
+        !run.StartSeries(directory, DirectoryFailedText(directory, "\n\n"))) {
         return RunOutcome::Stopped;
     }
-    return RunSubfontSeries(ui, FamilyDirectory(settings.aliasDirectory, aliasFont),
-                            {"\n\n", kAllAliasCreatedText, kSomeAliasFailedText},
-                            [&](RunLog& log, int subfont) {
-                                WriteAliasFile(targetFont, aliasFont, subfont, settings, log);
-                            });
+    for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
+        run.WriteFile(alias.PathIn(settings.aliasDirectory, subfont), PlaceOfSubfont(subfont),
+                      kAliasFiles, [&](std::ostream& out) {
+                          out << AliasFileText(targetFamily, aliasFamily, subfont, settings);
+                      });
+    }
+    return run.Finish(kAliasClosingTexts);
 }
 
 } // namespace glyphsmith

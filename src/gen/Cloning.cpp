@@ -1,12 +1,11 @@
 #include "Cloning.h"
 
-#include "FamilyPaths.h"
 #include "Files.h"
 #include "InputShortage.h"
 #include "LineReader.h"
 #include "Paths.h"
 #include "RunFrame.h"
-#include "SubfontSeries.h"
+#include "SubfontRangeTable.h"
 
 #include <system_error>
 
@@ -44,78 +43,75 @@ std::optional<int> ReadByteNumber(std::string_view text, std::size_t& pos) {
 class FamilyCloner {
   public:
     FamilyCloner(const std::string& directory, const std::string& from, const std::string& to)
-        : directory_(directory), from_(from), to_(to) {}
+        : directory_(directory), from_(FontName::OfGbkFamily(from)),
+          to_(FontName::OfGbkFamily(to)) {}
 
+    // Stops the run when both families are one directory, since cloning would empty each
+    // source file before reading it.
+    bool RequireTwoDirectories(RunFrame& run) const;
+    std::string TargetDirectory() const { return to_.DirectoryIn(directory_); }
     void Clone(RunLog& log, int subfont) const;
 
   private:
     const std::string& directory_;
-    const std::string& from_;
-    const std::string& to_;
+    const FontName from_;
+    const FontName to_;
 };
 
+bool FamilyCloner::RequireTwoDirectories(RunFrame& run) const {
+    const std::string source = from_.DirectoryIn(directory_);
+    const std::string target = TargetDirectory();
+    std::error_code error;
+    if (source != target && !std::filesystem::equivalent(FsPath(source), FsPath(target), error)) {
+        return true;
+    }
+    run.Stop(SameDirectoryText(source, target));
+    return false;
+}
+
 void FamilyCloner::Clone(RunLog& log, int subfont) const {
-    const std::string sourcePath = FamilyFile(directory_, from_, subfont);
+    const std::string sourcePath = from_.PathIn(directory_, subfont);
     std::ifstream source = OpenInputFile(sourcePath);
     if (!source) {
-        LogFileFailure(log, "Failed to open source .htf file", sourcePath, subfont);
+        log.Fail(FileFailureLine(kCloneSourceOpenFailure, sourcePath, PlaceOfSubfont(subfont)));
         return;
     }
-    const std::string targetPath = FamilyFile(directory_, to_, subfont);
+    const std::string targetPath = to_.PathIn(directory_, subfont);
     OutputFile target(targetPath);
     if (!target.IsOpen()) {
-        LogFileFailure(log, "Failed to create cloned .htf file", targetPath, subfont);
+        log.Fail(FileFailureLine(kClonedFiles.create, targetPath, PlaceOfSubfont(subfont)));
         return;
     }
     const ClonedFile cloned = CloneHtfText(source, target.Stream(), from_, to_, subfont);
     // An invalid source still leaves its target, empty.
     const bool written = target.Commit();
     if (!cloned.valid) {
-        log.Fail("Invalid htf file - gbk" + from_ + TwoDigits(subfont) + ".htf!\n");
+        log.Fail(InvalidHtfText(from_.File(subfont)));
         return;
     }
     if (cloned.copiedRows < cloned.rows) {
-        log.Fail(InputNote(sourcePath, std::nullopt,
-                           EndedAfterLine("the file", cloned.sourceLines) + ", so " + targetPath +
-                               " has " + std::to_string(cloned.copiedRows) + " of its " +
-                               std::to_string(cloned.rows) + " rows") +
-                 "\n");
+        log.Fail(ShortCloneSourceNote(sourcePath, cloned.sourceLines, targetPath, cloned.copiedRows,
+                                      cloned.rows));
     }
     if (!written) {
-        LogFileFailure(log, "Failed to write cloned .htf file", targetPath, subfont);
+        log.Fail(FileFailureLine(kClonedFiles.write, targetPath, PlaceOfSubfont(subfont)));
     }
-}
-
-// Cloning a family onto itself would empty each source file before reading it.
-bool WarnIfSameFamily(RunUi& ui, const std::string& directory, const std::string& from,
-                      const std::string& to) {
-    const std::string source = FamilyDirectory(directory, from);
-    const std::string target = FamilyDirectory(directory, to);
-    std::error_code error;
-    if (from != to && !std::filesystem::equivalent(FsPath(source), FsPath(target), error)) {
-        return false;
-    }
-    ui.Warn("Cannot clone a family onto itself: " + source + " and " + target +
-            " are the same directory!");
-    return true;
 }
 
 } // namespace
 
-ClonedFile CloneHtfText(std::istream& sourceText, std::ostream& target, const std::string& from,
-                        const std::string& to, int subfont) {
+ClonedFile CloneHtfText(std::istream& sourceText, std::ostream& target, const FontName& from,
+                        const FontName& to, int subfont) {
     LineReader source(sourceText);
     std::string line;
-    // "gbk", the family name, two digits and a separator stand before the numbers.
     const std::optional<CodeRange> range =
-        source.Next(line) ? ReadCodeRange(line, from.size() + 6) : std::nullopt;
+        source.Next(line) ? ReadCodeRange(line, from.Subfont(subfont)) : std::nullopt;
     if (!range) {
         return {false, 0, 0, source.LineNumber()};
     }
-    const std::string number = TwoDigits(subfont);
-    const std::string rangeLine = "gbk" + to + number + " " + std::to_string(range->first) + " " +
+    const std::string rangeLine = to.Subfont(subfont) + " " + std::to_string(range->first) + " " +
                                   std::to_string(range->last);
-    target << rangeLine << "  %cloned from gbk" << from << number << ".htf\n";
+    target << rangeLine << "  %cloned from " << from.File(subfont) << "\n";
     // Each row is copied whole; a source that ends early gives the rows it has.
     const int rows = range->first <= range->last ? range->last - range->first + 1 : 0;
     int copied = 0;
@@ -127,7 +123,8 @@ ClonedFile CloneHtfText(std::istream& sourceText, std::ostream& target, const st
     return {true, rows, copied, source.LineNumber()};
 }
 
-std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::size_t skipped) {
+std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::string_view subfontName) {
+    const std::size_t skipped = subfontName.size() + 1;
     if (firstLine.size() < skipped) {
         return std::nullopt;
     }
@@ -145,15 +142,19 @@ std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::size_t s
 }
 
 RunOutcome RunCloning(const std::string& clonedFrom, const std::string& clonedTo,
-                      const GenerationSettings& settings, RunUi& ui) {
-    if (WarnIfAnyNameLeavesDirectory(ui, {&clonedFrom, &clonedTo}) ||
-        WarnIfSameFamily(ui, settings.htfDirectory, clonedFrom, clonedTo)) {
+                      const GenerationSettings& settings, const RunContext& context) {
+    RunFrame run(context);
+    const FamilyCloner cloner(settings.htfDirectory, clonedFrom, clonedTo);
+    if (!run.RequireNamesInDirectory({&clonedFrom, &clonedTo}) ||
+        !cloner.RequireTwoDirectories(run) ||
+        !run.StartSeries(cloner.TargetDirectory(),
+                         DirectoryFailedText(cloner.TargetDirectory(), "\n"))) {
         return RunOutcome::Stopped;
     }
-    const FamilyCloner cloner(settings.htfDirectory, clonedFrom, clonedTo);
-    return RunSubfontSeries(ui, FamilyDirectory(settings.htfDirectory, clonedTo),
-                            {"\n", kAllHtfCreatedText, kSomeHtfFailedText},
-                            [&](RunLog& log, int subfont) { cloner.Clone(log, subfont); });
+    for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
+        cloner.Clone(run.Log(), subfont);
+    }
+    return run.Finish(kHtfClosingTexts);
 }
 
 } // namespace glyphsmith

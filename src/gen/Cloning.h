@@ -1,9 +1,9 @@
 #pragma once
 
+#include "FontName.h"
 #include "GenerationSettings.h"
-#include "RunUi.h"
+#include "RunContext.h"
 
-#include <cstddef>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -21,10 +21,10 @@ struct CodeRange {
     bool operator==(const CodeRange&) const = default;
 };
 
-// Reads the code range from the first line of an .htf file. The font name and one
-// separator, `skipped` bytes, are passed over unread; two decimal numbers follow, each
+// Reads the code range from the first line of an .htf file. As many bytes as the subfont's
+// name and one separator take are passed over unread; two decimal numbers follow, each
 // after optional white space and with an optional sign; anything after them is ignored.
-std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::size_t skipped);
+std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::string_view subfontName);
 
 // What cloning one .htf text gave.
 struct ClonedFile {
@@ -37,13 +37,13 @@ struct ClonedFile {
 // Writes the clone of one source .htf text: a new first line that names the new font and
 // its source, the announced rows unchanged, and a new last line. An invalid source
 // writes nothing.
-ClonedFile CloneHtfText(std::istream& source, std::ostream& target, const std::string& from,
-                        const std::string& to, int subfont);
+ClonedFile CloneHtfText(std::istream& source, std::ostream& target, const FontName& from,
+                        const FontName& to, int subfont);
 
 // Copies every .htf file of the family clonedFrom in settings.htfDirectory into the new
 // family clonedTo beside it: the rows unchanged, the first and last lines with the new
 // font name. Refuses names that leave the directory or that name the same family.
 RunOutcome RunCloning(const std::string& clonedFrom, const std::string& clonedTo,
-                      const GenerationSettings& settings, RunUi& ui);
+                      const GenerationSettings& settings, const RunContext& context);
 
 } // namespace glyphsmith

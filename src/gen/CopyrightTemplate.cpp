@@ -38,14 +38,14 @@ CopyrightTemplate CopyrightTemplate::Parse(std::istream& in) {
     return copyright;
 }
 
-std::string DatedComment(std::string_view fontName, int subfont, CalendarDate date) {
-    const int width = 17 - static_cast<int>(fontName.size());
+std::string DatedComment(const FontName& font, int subfont, CalendarDate date) {
+    const int width = 17 - static_cast<int>(font.Stem().size());
     const std::string year = std::to_string(date.year);
     const std::size_t pad = static_cast<std::size_t>(width < 0 ? -width : width);
     const std::string blanks(pad > year.size() ? pad - year.size() : 0, ' ');
 
     std::string line = " % ";
-    line.append(fontName).append(TwoDigits(subfont)).append(".htf (unicode)");
+    line.append(font.File(subfont)).append(" (unicode)");
     line.append(width < 0 ? year + blanks : blanks + year);
     line.append("-").append(TwoDigits(date.month)).append("-").append(TwoDigits(date.day));
     line.append(" %\n");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalendarDate.h"
+#include "FontName.h"
 
 #include <istream>
 #include <optional>
@@ -12,9 +13,9 @@ namespace glyphsmith {
 
 inline constexpr const char* kCopyrightTemplateFile = "copyright.txt";
 
-// "copyright.txt": lines merged one per row into every generated .htf file, from the
-// first line again for every file. It is read once per run and kept in memory; a UTF-8
-// byte order mark at its very start is left out.
+// "copyright.txt" in the working directory: lines merged one per row into every generated .htf
+// file, from the first line again for every file. It is read once per run and kept in memory; a
+// UTF-8 byte order mark at its very start is left out.
 class CopyrightTemplate {
   public:
     struct Line {
@@ -22,7 +23,7 @@ class CopyrightTemplate {
         bool isDatedComment; // holds ".htf" and so stands for the dated comment
     };
 
-    static std::optional<CopyrightTemplate> Load(const std::string& path = kCopyrightTemplateFile);
+    static std::optional<CopyrightTemplate> Load(const std::string& path);
     static CopyrightTemplate Parse(std::istream& in);
 
     const std::vector<Line>& Lines() const { return lines_; }
@@ -31,10 +32,10 @@ class CopyrightTemplate {
     std::vector<Line> lines_;
 };
 
-// The comment that replaces a template line holding ".htf", for the font name with its
-// "gbk" part (gbksong): " % gbksong01.htf (unicode)      2005-05-18 %\n". The year is
-// right-aligned in 17 minus the name's byte length; a negative width left-aligns it.
-std::string DatedComment(std::string_view fontName, int subfont, CalendarDate date);
+// The comment that replaces a template line holding ".htf" in the file of a subfont:
+// " % gbksong01.htf (unicode)      2005-05-18 %\n". The year is right-aligned in 17 minus
+// the byte length of the font's stem; a negative width left-aligns it.
+std::string DatedComment(const FontName& font, int subfont, CalendarDate date);
 
 // Ends the rows of one .htf file with the template's lines in turn.
 class RowCompleter {

@@ -1,8 +1,7 @@
 #include "Generator1.h"
 
-#include "EnsureDirectory.h"
-#include "FamilyPaths.h"
 #include "Files.h"
+#include "FontName.h"
 #include "HtfWriter.h"
 #include "InputShortage.h"
 #include "Paths.h"
@@ -14,13 +13,12 @@ namespace glyphsmith {
 
 namespace {
 
-// The work on one family of the list.
-class FamilyGenerator {
+// The files of one family of the list, from the subfont definitions.
+class FamilyFromDefinitions {
   public:
-    FamilyGenerator(const GenerationSettings& settings, const Clock& clock, RunLog& log,
-                    const CopyrightTemplate& copyright, const std::string& family)
-        : settings_(settings), clock_(clock), log_(log), copyright_(copyright), family_(family),
-          fontName_("gbk" + family), directory_(FamilyDirectory(settings.htfDirectory, family)) {}
+    FamilyFromDefinitions(const GenerationSettings& settings, RunFrame& run,
+                          const std::string& family)
+        : settings_(settings), run_(run), font_(FontName::OfGbkFamily(family)) {}
 
     void Run(const SubfontDefinitions& definitions);
 
@@ -29,17 +27,14 @@ class FamilyGenerator {
     void GenerateSubfont(const SubfontDefinitions& definitions, int subfont);
 
     const GenerationSettings& settings_;
-    const Clock& clock_;
-    RunLog& log_;
-    const CopyrightTemplate& copyright_;
-    const std::string family_;   // as typed: song
-    const std::string fontName_; // with its "gbk": gbksong
-    const std::string directory_;
+    RunFrame& run_;
+    const FontName font_;
 };
 
-void FamilyGenerator::Run(const SubfontDefinitions& definitions) {
-    if (!EnsureDirectory(directory_)) {
-        log_.Fail("Fail to create the directory " + directory_ + "!\n");
+void FamilyFromDefinitions::Run(const SubfontDefinitions& definitions) {
+    const std::string directory = font_.DirectoryIn(settings_.htfDirectory);
+    if (!run_.MakeDirectory(directory, Generator1DirectoryFailedText(directory),
+                            DirectoryFailure::Logged)) {
         return;
     }
     NoteProblems(definitions);
@@ -48,29 +43,23 @@ void FamilyGenerator::Run(const SubfontDefinitions& definitions) {
     }
 }
 
-void FamilyGenerator::NoteProblems(const SubfontDefinitions& definitions) {
+void FamilyFromDefinitions::NoteProblems(const SubfontDefinitions& definitions) {
     for (const SfdProblem& problem : definitions.Problems()) {
-        log_.Fail(InputNote(settings_.sfdFile, problem.line, problem.reason) + "\n");
+        run_.Log().Fail(InputNote(settings_.sfdFile, problem.line, problem.reason) + "\n");
     }
 }
 
-void FamilyGenerator::GenerateSubfont(const SubfontDefinitions& definitions, int subfont) {
-    const std::string htfPath = FamilyFile(settings_.htfDirectory, family_, subfont);
-    OutputFile htf(htfPath);
-    if (!htf.IsOpen()) {
-        LogFileFailure(log_, "Fail to create .htf file", htfPath, subfont);
-        return;
-    }
+void FamilyFromDefinitions::GenerateSubfont(const SubfontDefinitions& definitions, int subfont) {
+    const std::string htfPath = font_.PathIn(settings_.htfDirectory, subfont);
     InputShortage shortage(settings_.sfdFile);
     const CodeSource codes = [&](int code, bool rowWritten) -> CharacterReference {
         return rowWritten ? definitions.Reference(subfont, code, shortage) : std::nullopt;
     };
-    WriteHtfFile(htf.Stream(), {fontName_, subfont, settings_.discardBlanks}, copyright_, clock_,
-                 codes);
-    if (!htf.Commit()) {
-        LogFileFailure(log_, "Fail to write .htf file", htfPath, subfont);
-    }
-    shortage.Report(log_, htfPath);
+    run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator1Files, [&](std::ostream& out) {
+        WriteHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(),
+                     run_.DateOfFile(), codes);
+    });
+    shortage.Report(run_.Log(), htfPath);
 }
 
 } // namespace
@@ -86,36 +75,27 @@ std::vector<std::string> SplitFontList(std::string_view fontList) {
     return families;
 }
 
-RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings, RunUi& ui,
-                         const Clock& clock) {
-    if (WarnIfAnyEmpty(ui, {&settings.htfDirectory, &settings.sfdFile})) {
-        return RunOutcome::Stopped;
-    }
-    WaitCursor wait(ui);
-    std::optional<GeneratorStart> run = StartGeneratorRun(ui, wait);
-    if (!run) {
+RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings,
+                         const RunContext& context) {
+    RunFrame run(context);
+    if (!run.RequirePaths({&settings.htfDirectory, &settings.sfdFile}) || !run.StartGenerator()) {
         return RunOutcome::Stopped;
     }
     std::ifstream sfd = OpenInputFile(settings.sfdFile);
     if (!sfd) {
-        const std::string message = "Failed to open UGBK.sfd file " + settings.sfdFile + "\n!";
-        run->log.Fail(message);
-        run->log.Close();
-        wait.End();
-        ui.Warn(message);
-        return RunOutcome::Stopped;
+        return run.StopLogged(SfdOpenFailedText(settings.sfdFile));
     }
     // Read once for all families, which take their codes from the same definitions.
     const SubfontDefinitions definitions = SubfontDefinitions::Read(sfd);
     for (const std::string& family : SplitFontList(fontList)) {
         if (HoldsPathSeparator(family)) {
             // Its files would land outside the chosen directory.
-            run->log.Fail("Refused the font name " + family + ": it holds a path separator!\n");
+            run.Log().Fail(NameRefusedText(family));
             continue;
         }
-        FamilyGenerator(settings, clock, run->log, run->copyright, family).Run(definitions);
+        FamilyFromDefinitions(settings, run, family).Run(definitions);
     }
-    return FinishRun(ui, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);
+    return run.Finish(kHtfClosingTexts);
 }
 
 } // namespace glyphsmith

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "CalendarDate.h"
 #include "GenerationSettings.h"
-#include "RunUi.h"
+#include "RunContext.h"
 
 #include <string>
 #include <string_view>
@@ -15,9 +14,9 @@ namespace glyphsmith {
 std::vector<std::string> SplitFontList(std::string_view fontList);
 
 // Writes the 94 .htf files of every family of fontList from the subfont definition file
-// sfdFile, each into the directory "gbk" + family under htfDirectory. The window has
-// shown the list prompt and copied its controls into settings before.
-RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings, RunUi& ui,
-                         const Clock& clock = LocalToday);
+// sfdFile, each into the directory of its font (gbksong for song) under htfDirectory. The
+// window has shown the list prompt and copied its controls into settings before.
+RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& settings,
+                         const RunContext& context);
 
 } // namespace glyphsmith

@@ -2,8 +2,8 @@
 
 #include "CodePageTable.h"
 #include "DirectoryListing.h"
-#include "FamilyPaths.h"
 #include "Files.h"
+#include "FontName.h"
 #include "HtfWriter.h"
 #include "InputShortage.h"
 #include "Paths.h"
@@ -14,86 +14,76 @@ namespace glyphsmith {
 
 namespace {
 
-// The work on one family: its directory of .enc files and its target directory.
-class FamilyGenerator {
+// The files of one font from its directory of .enc files and the code page table.
+class FontFromEncFiles {
   public:
-    FamilyGenerator(const GenerationSettings& settings, RunUi& ui, GeneratorStart& run,
-                    const std::string& nameOnDisk, const Clock& clock)
-        : settings_(settings), ui_(ui), log_(run.log), copyright_(run.copyright),
-          family_(AsciiLower(nameOnDisk)), encFiles_(JoinPath(settings.encDirectory, nameOnDisk)),
-          clock_(clock) {}
+    FontFromEncFiles(const GenerationSettings& settings, RunFrame& run,
+                     const std::string& nameOnDisk)
+        : settings_(settings), run_(run), font_(AsciiLower(nameOnDisk)),
+          encFiles_(JoinPath(settings.encDirectory, nameOnDisk)) {}
 
     void Run();
 
   private:
-    void GenerateSubfont(CodePageWalk& table, int subfont, const Clock& dateOfFamily);
+    void GenerateSubfont(CodePageWalk& table, int subfont, const Clock& dateOfFont);
     void PassOver(CodePageWalk& table);
-    std::string FilePath(const std::string& directory, int subfont, const char* extension) const {
-        return JoinPath(JoinPath(directory, family_), family_ + TwoDigits(subfont) + extension);
-    }
 
     const GenerationSettings& settings_;
-    RunUi& ui_;
-    RunLog& log_;
-    const CopyrightTemplate& copyright_;
-    const std::string family_; // lower-cased, as every path, header and log line names it
+    RunFrame& run_;
+    // The directory's name lower-cased, as paths, headers and log lines name it.
+    const FontName font_;
     const CaseInsensitiveDirectory encFiles_;
-    const Clock& clock_;
 };
 
-void FamilyGenerator::Run() {
+void FontFromEncFiles::Run() {
     std::ifstream tableFile = OpenInputFile(settings_.codePageFile);
     if (!tableFile) {
-        log_.Fail("Failed to open MS codepage file " + settings_.codePageFile + "\n!");
+        run_.Log().Fail(CodePageOpenFailedText(settings_.codePageFile));
         return;
     }
     CodePageWalk table(tableFile);
     if (!table.SkipPreamble()) {
-        log_.Fail(InputNote(settings_.codePageFile, std::nullopt,
-                            EndedWithoutMarker("the table", table.LinesRead(), kCodePageMarker) +
-                                ", so it gives no values") +
-                  "\n");
+        run_.Log().Fail(TableWithoutMarkerNote(settings_.codePageFile, table.LinesRead()));
     }
-    const std::string target = JoinPath(settings_.htfDirectory, family_);
-    if (!MakeFamilyDirectory(target, "\n", log_, ui_)) {
+    const std::string target = font_.DirectoryIn(settings_.htfDirectory);
+    if (!run_.MakeDirectory(target, DirectoryFailedText(target, "\n"),
+                            DirectoryFailure::LoggedAndShown)) {
         return;
     }
-    const CalendarDate snapshot = clock_();
-    const Clock dateOfFamily = [snapshot] { return snapshot; };
+    const CalendarDate snapshot = run_.DateOfFile()();
+    const Clock dateOfFont = [snapshot] { return snapshot; };
     for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
-        GenerateSubfont(table, subfont, dateOfFamily);
+        GenerateSubfont(table, subfont, dateOfFont);
     }
 }
 
-void FamilyGenerator::GenerateSubfont(CodePageWalk& table, int subfont, const Clock& dateOfFamily) {
-    const std::string encPath = FilePath(settings_.encDirectory, subfont, ".enc");
-    std::ifstream encFile = OpenInputFile(encFiles_.PathOf(family_ + TwoDigits(subfont) + ".enc"));
+void FontFromEncFiles::GenerateSubfont(CodePageWalk& table, int subfont, const Clock& dateOfFont) {
+    const std::string encPath = font_.PathIn(settings_.encDirectory, subfont, ".enc");
+    std::ifstream encFile = OpenInputFile(encFiles_.PathOf(font_.File(subfont, ".enc")));
     if (!encFile) {
-        LogFileFailure(log_, "Failed to open .enc file", encPath, subfont);
+        run_.Log().Fail(FileFailureLine(kEncOpenFailure, encPath, PlaceOfSubfont(subfont)));
         PassOver(table);
         return;
     }
-    const std::string htfPath = FilePath(settings_.htfDirectory, subfont, ".htf");
-    OutputFile htf(htfPath);
-    if (!htf.IsOpen()) {
-        LogFileFailure(log_, "Failed to create .htf file", htfPath, subfont);
-        PassOver(table);
-        return;
-    }
+    const std::string htfPath = font_.PathIn(settings_.htfDirectory, subfont);
     InputShortage encShortage(encPath);
     InputShortage tableShortage(settings_.codePageFile);
-    WriteHtfFile(htf.Stream(), {family_, subfont, settings_.discardBlanks}, copyright_,
-                 dateOfFamily, EncodedSubfont(encFile, table, encShortage, tableShortage));
-    if (!htf.Commit()) {
-        LogFileFailure(log_, "Failed to write .htf file", htfPath, subfont);
+    const bool created =
+        run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator2Files, [&](std::ostream& out) {
+            WriteHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(),
+                         dateOfFont, EncodedSubfont(encFile, table, encShortage, tableShortage));
+        });
+    if (!created) {
+        PassOver(table);
+        return;
     }
-    encShortage.Report(log_, htfPath);
-    tableShortage.Report(log_, htfPath);
+    encShortage.Report(run_.Log(), htfPath);
+    tableShortage.Report(run_.Log(), htfPath);
 }
 
 // Moves the table over the codes of a subfont whose file fails, so that the next
 // subfont takes its values from its own lines.
-void FamilyGenerator::PassOver(CodePageWalk& table) {
+void FontFromEncFiles::PassOver(CodePageWalk& table) {
     for (int code = 0; code < kCodesPerSubfont; ++code) {
         table.Next();
     }
@@ -101,31 +91,27 @@ void FamilyGenerator::PassOver(CodePageWalk& table) {
 
 } // namespace
 
-RunOutcome RunGenerator2(const GenerationSettings& settings, RunUi& ui, const Clock& clock) {
-    if (WarnIfAnyEmpty(ui,
-                       {&settings.codePageFile, &settings.encDirectory, &settings.htfDirectory})) {
-        return RunOutcome::Stopped;
-    }
-    WaitCursor wait(ui);
-    std::optional<GeneratorStart> run = StartGeneratorRun(ui, wait);
-    if (!run) {
+RunOutcome RunGenerator2(const GenerationSettings& settings, const RunContext& context) {
+    RunFrame run(context);
+    if (!run.RequirePaths(
+            {&settings.codePageFile, &settings.encDirectory, &settings.htfDirectory}) ||
+        !run.StartGenerator()) {
         return RunOutcome::Stopped;
     }
     const auto directories = ListSubdirectories(settings.encDirectory);
     if (!directories) {
-        run->log.Fail("There are no any .enc files in " + settings.encDirectory + "!\n");
-    } else {
-        for (const std::string& name : *directories) {
-            const std::string family = AsciiLower(name);
-            if (family.find("gbk") == std::string::npos) {
-                continue;
-            }
-            run->log.Write(family + "xx.enc files are found, " + family +
-                           "xx.htf files are generating...\n");
-            FamilyGenerator(settings, ui, *run, name, clock).Run();
-        }
+        run.Log().Fail(NoEncFilesText(settings.encDirectory));
+        return run.Finish(kHtfClosingTexts);
     }
-    return FinishRun(ui, run->log, wait, kAllHtfCreatedText, kSomeHtfFailedText);
+    for (const std::string& name : *directories) {
+        const std::string stem = AsciiLower(name);
+        if (stem.find("gbk") == std::string::npos) {
+            continue;
+        }
+        run.Log().Write(EncFontFoundText(stem));
+        FontFromEncFiles(settings, run, name).Run();
+    }
+    return run.Finish(kHtfClosingTexts);
 }
 
 } // namespace glyphsmith

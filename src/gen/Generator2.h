@@ -1,14 +1,12 @@
 #pragma once
 
-#include "CalendarDate.h"
 #include "GenerationSettings.h"
-#include "RunUi.h"
+#include "RunContext.h"
 
 namespace glyphsmith {
 
-// Writes the .htf files of every gbk* family of .enc files under encDirectory, taking
+// Writes the .htf files of every gbk* font of .enc files under encDirectory, taking
 // the Unicode values from the code page 936 table.
-RunOutcome RunGenerator2(const GenerationSettings& settings, RunUi& ui,
-                         const Clock& clock = LocalToday);
+RunOutcome RunGenerator2(const GenerationSettings& settings, const RunContext& context);
 
 } // namespace glyphsmith

@@ -1,6 +1,5 @@
 #include "HtfWriter.h"
 
-#include "Paths.h"
 #include "SubfontRangeTable.h"
 
 namespace glyphsmith {
@@ -33,7 +32,7 @@ SubfontRange WrittenRange(const HtfFileSpec& file) {
 
 std::string HtfHeaderLine(const HtfFileSpec& file) {
     const SubfontRange range = WrittenRange(file);
-    return file.fontName + TwoDigits(file.subfont) + " " + std::to_string(range.first) + " " +
+    return file.font.Subfont(file.subfont) + " " + std::to_string(range.first) + " " +
            std::to_string(range.last) + "\n";
 }
 
@@ -49,7 +48,7 @@ void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTem
     const std::string header = HtfHeaderLine(file);
     std::string text = header;
     text.reserve(kCodesPerSubfont * 64);
-    RowCompleter completer(copyright, DatedComment(file.fontName, file.subfont, dateOfFile()));
+    RowCompleter completer(copyright, DatedComment(file.font, file.subfont, dateOfFile()));
     const SubfontRange range = WrittenRange(file);
     for (int code = 0; code < kCodesPerSubfont; ++code) {
         const bool written = code >= range.first && code <= range.last;

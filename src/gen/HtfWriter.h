@@ -2,6 +2,7 @@
 
 #include "CalendarDate.h"
 #include "CopyrightTemplate.h"
+#include "FontName.h"
 
 #include <functional>
 #include <optional>
@@ -20,8 +21,8 @@ using CharacterReference = std::optional<std::string>;
 using CodeSource = std::function<CharacterReference(int code, bool rowWritten)>;
 
 struct HtfFileSpec {
-    std::string fontName; // with its "gbk" part: gbksong
-    int subfont;          // 1 to 94
+    FontName font;
+    int subfont; // 1 to 94
     bool discardBlanks;
 };
 

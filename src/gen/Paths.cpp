@@ -21,6 +21,17 @@ std::filesystem::path FsPath(const std::string& utf8) {
 #endif
 }
 
+std::string Utf8(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
+std::string CurrentDirectory() {
+    std::error_code error;
+    const std::filesystem::path directory = std::filesystem::current_path(error);
+    return error ? "." : Utf8(directory);
+}
+
 bool HoldsPathSeparator(std::string_view name) {
     return std::any_of(name.begin(), name.end(), [](char c) { return c == '/' || c == '\\'; });
 }

@@ -25,13 +25,21 @@ std::string JoinPath(std::string_view directory, std::string_view name);
 // A file-system path from a UTF-8 string (wide file names on Windows).
 std::filesystem::path FsPath(const std::string& utf8);
 
+// A file-system path as a UTF-8 string.
+std::string Utf8(const std::filesystem::path& path);
+
+// The process's working directory as a UTF-8 string, for each program's main to resolve
+// once; "." when the system cannot say which it is.
+std::string CurrentDirectory();
+
 // Whether a name holds a character that would take a path outside its directory.
 bool HoldsPathSeparator(std::string_view name);
 
 // Two-digit subfont number with a leading zero, as font names carry it.
 std::string TwoDigits(int number);
 
-// Lower-cases the letters A to Z only, as family names are compared and written.
+// Lower-cases the letters A to Z only, as the names of font directories are compared and
+// written.
 std::string AsciiLower(std::string_view text);
 
 } // namespace glyphsmith

@@ -1,57 +1,133 @@
 #include "RunFrame.h"
 
+#include "EnsureDirectory.h"
+#include "Files.h"
+#include "Paths.h"
+
 namespace glyphsmith {
 
-bool WarnIfAnyEmpty(RunUi& ui, std::initializer_list<const std::string*> paths) {
+bool RunFrame::RequirePaths(std::initializer_list<const std::string*> paths) {
     for (const std::string* path : paths) {
         if (path->empty()) {
-            ui.Warn(kPleaseSetText);
-            return true;
+            Stop(kPleaseSetText);
+            return false;
         }
+    }
+    return true;
+}
+
+bool RunFrame::RequireNamesInDirectory(std::initializer_list<const std::string*> names) {
+    for (const std::string* name : names) {
+        if (HoldsPathSeparator(*name)) {
+            Stop(NameLeavesDirectoryText(*name));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool RunFrame::StartGenerator() {
+    BeginWork();
+    if (!OpenLog()) {
+        return false;
+    }
+    template_ =
+        CopyrightTemplate::Load(JoinPath(context_.workingDirectory, kCopyrightTemplateFile));
+    if (!template_) {
+        Stop(kTemplateOpenFailedText);
+        return false;
+    }
+    return true;
+}
+
+bool RunFrame::StartSeries(const std::string& fontDirectory, std::string_view directoryFailedText) {
+    if (!OpenLog() || !MakeDirectory(fontDirectory, directoryFailedText, DirectoryFailure::Stops)) {
+        return false;
+    }
+    BeginWork();
+    return true;
+}
+
+bool RunFrame::MakeDirectory(const std::string& path, std::string_view failedText,
+                             DirectoryFailure how) {
+    if (EnsureDirectory(path)) {
+        return true;
+    }
+    if (how == DirectoryFailure::Stops) {
+        StopLogged(failedText);
+        return false;
+    }
+    log_->Fail(failedText);
+    if (how == DirectoryFailure::LoggedAndShown) {
+        context_.reporter.Warn(failedText);
     }
     return false;
 }
 
-std::optional<RunLog> OpenRunLog(RunUi& ui) {
-    std::optional<RunLog> log = RunLog::Open();
-    if (!log) {
-        ui.Warn(kLogOpenFailedText);
+bool RunFrame::WriteFile(const std::string& path, SeriesPlace place,
+                         const FileFailureTexts& failures,
+                         const std::function<void(std::ostream&)>& write) {
+    OutputFile file(path);
+    if (!file.IsOpen()) {
+        log_->Fail(FileFailureLine(failures.create, path, place));
+        return false;
     }
-    return log;
+    write(file.Stream());
+    if (!file.Commit()) {
+        log_->Fail(FileFailureLine(failures.write, path, place));
+    }
+    return true;
 }
 
-std::optional<GeneratorStart> StartGeneratorRun(RunUi& ui, WaitCursor& wait) {
-    std::optional<RunLog> log = RunLog::Open();
-    if (!log) {
-        wait.End();
-        ui.Warn(kLogOpenFailedText);
-        return std::nullopt;
+RunOutcome RunFrame::Stop(std::string_view warning) {
+    if (log_) {
+        log_->Close();
     }
-    std::optional<CopyrightTemplate> copyright = CopyrightTemplate::Load();
-    if (!copyright) {
-        log->Close();
-        wait.End();
-        ui.Warn(kTemplateOpenFailedText);
-        return std::nullopt;
-    }
-    return GeneratorStart{std::move(*log), std::move(*copyright)};
+    EndWork();
+    context_.reporter.Warn(warning);
+    return RunOutcome::Stopped;
 }
 
-RunOutcome FinishRun(RunUi& ui, RunLog& log, WaitCursor& wait, std::string_view successText,
-                     std::string_view failureText) {
-    const bool logWritten = log.Close();
-    wait.End();
+RunOutcome RunFrame::StopLogged(std::string_view text) {
+    log_->Fail(text);
+    return Stop(text);
+}
+
+RunOutcome RunFrame::Finish(const ClosingTexts& texts) {
+    const bool logWritten = log_->Close();
+    EndWork();
+    const std::string_view closing = log_->HasFailures() ? texts.failure : texts.success;
     if (!logWritten) {
-        ui.Warn(std::string(log.HasFailures() ? failureText : successText) + "\n" +
-                std::string(kLogWriteFailedText));
+        context_.reporter.Warn(std::string(closing) + "\n" + std::string(kLogWriteFailedText));
         return RunOutcome::CompletedWithFailures;
     }
-    if (log.HasFailures()) {
-        ui.Warn(failureText);
+    if (log_->HasFailures()) {
+        context_.reporter.Warn(closing);
         return RunOutcome::CompletedWithFailures;
     }
-    ui.Inform(successText);
+    context_.reporter.Inform(closing);
     return RunOutcome::Completed;
+}
+
+bool RunFrame::OpenLog() {
+    log_ = RunLog::Open(JoinPath(context_.workingDirectory, kRunLogFile));
+    if (!log_) {
+        Stop(kLogOpenFailedText);
+        return false;
+    }
+    return true;
+}
+
+void RunFrame::BeginWork() {
+    working_ = true;
+    context_.reporter.WorkBegins();
+}
+
+void RunFrame::EndWork() {
+    if (working_) {
+        working_ = false;
+        context_.reporter.WorkEnds();
+    }
 }
 
 } // namespace glyphsmith

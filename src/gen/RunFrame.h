@@ -1,45 +1,81 @@
 #pragma once
 
 #include "CopyrightTemplate.h"
+#include "RunContext.h"
 #include "RunLog.h"
-#include "RunUi.h"
+#include "RunTexts.h"
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
 namespace glyphsmith {
 
-inline constexpr std::string_view kPleaseSetText = "Please set the related information firstly!";
-inline constexpr std::string_view kLogOpenFailedText = "Failed to create/open the log file!";
-inline constexpr std::string_view kTemplateOpenFailedText = "Failed to open copyright.txt!\n";
-inline constexpr std::string_view kAllHtfCreatedText = "All .htf files have been created!";
-inline constexpr std::string_view kSomeHtfFailedText =
-    "Some .htf files could not be created; see log.txt for details.";
-inline constexpr std::string_view kLogWriteFailedText =
-    "Failed to write the log file; log.txt may lack lines!";
-
-// Shows the warning for an empty path that the run needs; true when one is empty.
-bool WarnIfAnyEmpty(RunUi& ui, std::initializer_list<const std::string*> paths);
-
-// Opens the run log, or shows why it cannot be opened.
-std::optional<RunLog> OpenRunLog(RunUi& ui);
-
-// What a generator opens before its work: the run log and the template.
-struct GeneratorStart {
-    RunLog log;
-    CopyrightTemplate copyright;
+// How a run meets a font's directory that cannot be made.
+enum class DirectoryFailure {
+    Logged,         // a log line; the run goes on with its next font (Generator 1)
+    LoggedAndShown, // a log line and the same text as a warning; the run goes on (Generator 2)
+    Stops,          // a log line, and the run stops with the text as its warning
 };
 
-// Opens the run log and the template under the wait cursor; on failure ends the wait
-// cursor and shows the warning.
-std::optional<GeneratorStart> StartGeneratorRun(RunUi& ui, WaitCursor& wait);
+// What every run does around its own work: it checks what it was given, opens its log
+// (and a generator its template), stops on a warning, and closes with its message. A step
+// that returns false has stopped the run and shown why; the run then returns
+// RunOutcome::Stopped.
+class RunFrame {
+  public:
+    explicit RunFrame(const RunContext& context) : context_(context) {}
+    ~RunFrame() { EndWork(); }
+    RunFrame(const RunFrame&) = delete;
+    RunFrame& operator=(const RunFrame&) = delete;
 
-// Closes the log, ends the wait cursor and shows the closing message: the success text
-// only when the log holds nothing but progress lines. A log that could not be written
-// adds a line and makes the message a warning, since the log lacks what it should say.
-RunOutcome FinishRun(RunUi& ui, RunLog& log, WaitCursor& wait, std::string_view successText,
-                     std::string_view failureText);
+    // Stops when a path that the run needs is empty.
+    bool RequirePaths(std::initializer_list<const std::string*> paths);
+    // Stops when a typed name holds a path separator, since its files would land outside
+    // the chosen directory.
+    bool RequireNamesInDirectory(std::initializer_list<const std::string*> names);
+
+    // A generator's start: its work begins, then its log and template are opened.
+    bool StartGenerator();
+    // The start of a run that writes the files of one font: the log is opened and the
+    // font's directory made before the work begins.
+    bool StartSeries(const std::string& fontDirectory, std::string_view directoryFailedText);
+
+    // Makes a directory with every missing parent; on failure logs failedText and deals
+    // with it as `how` says. True when the directory is there.
+    bool MakeDirectory(const std::string& path, std::string_view failedText, DirectoryFailure how);
+
+    // Writes one output file whole through `write`, logging a file that cannot be created
+    // or written. False when it could not be created.
+    bool WriteFile(const std::string& path, SeriesPlace place, const FileFailureTexts& failures,
+                   const std::function<void(std::ostream&)>& write);
+
+    RunLog& Log() { return *log_; }
+    const CopyrightTemplate& Template() const { return *template_; }
+    const Clock& DateOfFile() const { return context_.clock; }
+
+    // Stops the run: the log is closed, the work ends, then the warning is shown.
+    RunOutcome Stop(std::string_view warning);
+    // Logs the text as a failure and stops with it.
+    RunOutcome StopLogged(std::string_view text);
+
+    // Closes the log, ends the work and shows the closing message. A log that could not
+    // be written adds a line and makes the message a warning, since the log lacks what
+    // it should say.
+    RunOutcome Finish(const ClosingTexts& texts);
+
+  private:
+    bool OpenLog();
+    void BeginWork();
+    void EndWork();
+
+    const RunContext& context_;
+    std::optional<RunLog> log_;
+    std::optional<CopyrightTemplate> template_;
+    bool working_ = false;
+};
 
 } // namespace glyphsmith

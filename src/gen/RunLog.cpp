@@ -1,7 +1,6 @@
 #include "RunLog.h"
 
 #include "Files.h"
-#include "SubfontRangeTable.h"
 
 namespace glyphsmith {
 
@@ -20,14 +19,6 @@ void RunLog::Fail(std::string_view text) {
 
 bool RunLog::Close() {
     return CloseOutputFile(out_);
-}
-
-std::string_view SeriesSuffix(int subfont) {
-    return subfont < kSubfontCount ? "Go to the next file!\n" : "\n";
-}
-
-void LogFileFailure(RunLog& log, std::string_view failure, const std::string& path, int subfont) {
-    log.Fail(std::string(failure) + " " + path + "!" + std::string(SeriesSuffix(subfont)));
 }
 
 } // namespace glyphsmith

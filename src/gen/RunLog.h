@@ -9,11 +9,11 @@ namespace glyphsmith {
 
 inline constexpr const char* kRunLogFile = "log.txt";
 
-// The run log "log.txt" in the working directory, emptied by every run that opens it.
+// The run log, "log.txt" in the working directory, emptied by every run that opens it.
 // Lines are written exactly as formed; a per cent sign is never read as a format.
 class RunLog {
   public:
-    static std::optional<RunLog> Open(const std::string& path = kRunLogFile);
+    static std::optional<RunLog> Open(const std::string& path);
 
     // A progress line, which a clean run may write.
     void Write(std::string_view text) { out_ << text; }
@@ -29,11 +29,5 @@ class RunLog {
     std::ofstream out_;
     bool hasFailures_ = false;
 };
-
-// The end of a failure line in a series of subfonts: the walk goes on after 1 to 93.
-std::string_view SeriesSuffix(int subfont);
-
-// Logs "<failure> <path>!" with the series suffix, so that the walk goes on.
-void LogFileFailure(RunLog& log, std::string_view failure, const std::string& path, int subfont);
 
 } // namespace glyphsmith

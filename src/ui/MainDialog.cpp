@@ -5,7 +5,7 @@
 #include "AliasDialog.h"
 #include "CloneDialog.h"
 #include "Cloning.h"
-#include "DialogRunUi.h"
+#include "DialogRunReporter.h"
 #include "FileChooser.h"
 #include "FolderChooser.h"
 #include "FontListDialog.h"
@@ -42,8 +42,9 @@ struct MainDialog::PathField {
     const char* samePathMessage;
 };
 
-MainDialog::MainDialog(Dialog* parent)
-    : Dialog(kMainDialogTemplate, parent), settings_(LoadGenerationSettings(SettingsStore())) {}
+MainDialog::MainDialog(Dialog* parent, std::string workingDirectory)
+    : Dialog(kMainDialogTemplate, parent), settings_(LoadGenerationSettings(SettingsStore())),
+      workingDirectory_(std::move(workingDirectory)) {}
 
 bool MainDialog::OnInitDialog() {
     Dialog::OnInitDialog();
@@ -126,8 +127,8 @@ void MainDialog::OnGenerator2() {
     if (!UpdateData(true)) {
         return;
     }
-    DialogRunUi ui(*this);
-    RunGenerator2(settings_, ui);
+    DialogRunReporter reporter(*this);
+    RunGenerator2(settings_, {reporter, workingDirectory_});
 }
 
 void MainDialog::CloneHtfFiles() {
@@ -135,8 +136,8 @@ void MainDialog::CloneHtfFiles() {
     if (prompt.DoModal() != IDOK || !UpdateData(true)) {
         return;
     }
-    DialogRunUi ui(*this);
-    RunCloning(prompt.clonedFrom, prompt.clonedTo, settings_, ui);
+    DialogRunReporter reporter(*this);
+    RunCloning(prompt.clonedFrom, prompt.clonedTo, settings_, {reporter, workingDirectory_});
 }
 
 void MainDialog::OnPickSfdFile() {
@@ -151,8 +152,8 @@ void MainDialog::OnGenerator1() {
     if (prompt.DoModal() != IDOK || !UpdateData(true)) {
         return;
     }
-    DialogRunUi ui(*this);
-    RunGenerator1(prompt.fontList, settings_, ui);
+    DialogRunReporter reporter(*this);
+    RunGenerator1(prompt.fontList, settings_, {reporter, workingDirectory_});
 }
 
 // An alias ending in "sl" turns italic on before the run, and the check box shows it at
@@ -165,8 +166,8 @@ void MainDialog::CreateAliasHtfFiles() {
     if (ApplySlRule(prompt.aliasFont, settings_)) {
         UpdateData(false);
     }
-    DialogRunUi ui(*this);
-    RunAlias(prompt.targetFont, prompt.aliasFont, settings_, ui);
+    DialogRunReporter reporter(*this);
+    RunAlias(prompt.targetFont, prompt.aliasFont, settings_, {reporter, workingDirectory_});
 }
 
 void MainDialog::OnPickAliasDirectory() {

@@ -2,6 +2,9 @@
 
 #include "Dialog.h"
 #include "GenerationSettings.h"
+#include "Paths.h"
+
+#include <string>
 
 namespace glyphsmith {
 
@@ -12,8 +15,10 @@ class MainDialog : public ui::Dialog {
     // The system command of the About entry in the system menu.
     static constexpr unsigned kAboutCommand = 0x0010;
 
-    // Loads the stored paths; the options start with their fixed values.
-    explicit MainDialog(Dialog* parent = nullptr);
+    // Loads the stored paths; the options start with their fixed values. The runs keep
+    // their log and template in workingDirectory.
+    explicit MainDialog(Dialog* parent = nullptr,
+                        std::string workingDirectory = CurrentDirectory());
 
     const GenerationSettings& Settings() const { return settings_; }
 
@@ -46,6 +51,7 @@ class MainDialog : public ui::Dialog {
     void TakePickedPath(const PathField& field, const std::string& picked);
 
     GenerationSettings settings_;
+    const std::string workingDirectory_;
 };
 
 } // namespace glyphsmith

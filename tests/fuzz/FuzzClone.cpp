@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int subfont = 1 + data[0] % 94;
     std::istringstream source(std::string(reinterpret_cast<const char*>(data + 1), size - 1));
     std::ostringstream target;
-    const ClonedFile cloned = CloneHtfText(source, target, "song", "fsong", subfont);
+    const ClonedFile cloned =
+        CloneHtfText(source, target, FontName("gbksong"), FontName("gbkfsong"), subfont);
     const std::string text = target.str();
     if (!cloned.valid) {
         Require(text.empty(), "an invalid source wrote something");

@@ -67,12 +67,12 @@ void CheckHtfFile(const std::string& text, const HtfFileSpec& file,
     }
     int first = 0;
     int last = 0;
-    std::sscanf(header.c_str() + file.fontName.size() + 2, "%d %d", &first, &last);
+    std::sscanf(header.c_str() + file.font.Subfont(file.subfont).size(), "%d %d", &first, &last);
     if (static_cast<int>(lines.size()) != last - first + 3) {
         Violation("row count outside the header's range", header);
     }
     const auto& templateLines = copyright.Lines();
-    const std::string dated = WithoutLineEnd(DatedComment(file.fontName, file.subfont, date));
+    const std::string dated = WithoutLineEnd(DatedComment(file.font, file.subfont, date));
     for (int code = first; code <= last; ++code) {
         const std::size_t index = static_cast<std::size_t>(code - first);
         std::string completion;

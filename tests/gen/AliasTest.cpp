@@ -1,28 +1,13 @@
-#include "Alias.h"
-
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
-namespace glyphsmith {
+namespace glyphsmith::test {
 namespace {
 
-namespace fs = std::filesystem;
-using test::Information;
-using test::ReadFile;
-using test::Warning;
-using test::WriteFile;
-
-const std::string kSomeFailed =
-    "Some alias .htf files could not be created; see log.txt for details.";
-
-class AliasTest : public test::RunTest {
+class AliasTest : public RunTest {
   protected:
     AliasTest() { settings.aliasDirectory = "al"; }
-
-    RunOutcome Run(const std::string& target, const std::string& alias) {
-        return Finished(RunAlias(target, alias, settings, ui));
-    }
 };
 
 TEST(SlRule, FiresOnlyForALongerNameEndingInLowerCaseSl) {
@@ -82,19 +67,19 @@ TEST_F(AliasTest, TheExamplesAsFilesOfSubfontSeven) {
         settings.fontFamily = example.fontFamily;
         settings.otherStyle = example.otherStyle;
         ApplySlRule(example.alias, settings);
-        EXPECT_EQ(Run(example.target, example.alias), RunOutcome::Completed);
+        EXPECT_EQ(Alias(example.target, example.alias), RunOutcome::Completed);
         const std::string alias = example.alias;
         EXPECT_EQ(ReadFile("al/gbk" + alias + "/gbk" + alias + "07.htf"), example.file);
         EXPECT_EQ(ReadFile("log.txt"), "");
     }
-    EXPECT_EQ(ui.messages.size(), 4u);
-    EXPECT_EQ(ui.messages.back(), Information("All alias .htf files have been created!"));
+    EXPECT_EQ(reporter.messages.size(), 4u);
+    EXPECT_EQ(reporter.messages.back(), Information(kAllAliasCreated));
 }
 
 TEST_F(AliasTest, All94FilesAreWrittenIntoAnExistingDirectory) {
     WriteFile("al/gbkx/gbkx05.htf", "an older file");
     WriteFile("al/gbkx/notes.txt", "kept");
-    EXPECT_EQ(Run("song", "x"), RunOutcome::Completed);
+    EXPECT_EQ(Alias("song", "x"), RunOutcome::Completed);
     EXPECT_EQ(ReadFile("al/gbkx/gbkx01.htf"), ".gbksong01\n");
     EXPECT_EQ(ReadFile("al/gbkx/gbkx05.htf"), ".gbksong05\n");
     EXPECT_EQ(ReadFile("al/gbkx/gbkx94.htf"), ".gbksong94\n");
@@ -105,13 +90,12 @@ TEST_F(AliasTest, All94FilesAreWrittenIntoAnExistingDirectory) {
 TEST_F(AliasTest, FilesThatCannotBeCreatedAreLoggedAndTheRunGoesOn) {
     fs::create_directories("al/gbkx/gbkx03.htf");
     fs::create_directories("al/gbkx/gbkx94.htf");
-    EXPECT_EQ(Run("song", "x"), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(
-        ReadFile("log.txt"),
-        test::Native("Failed to create the alias .htf file al/gbkx/gbkx03.htf!Go to the "
+    EXPECT_EQ(Alias("song", "x"), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(ReadFile("log.txt"),
+              Native("Failed to create the alias .htf file al/gbkx/gbkx03.htf!Go to the "
                      "next file!\nFailed to create the alias .htf file al/gbkx/gbkx94.htf!\n"));
     EXPECT_EQ(ReadFile("al/gbkx/gbkx04.htf"), ".gbksong04\n");
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeAliasFailed)});
 }
 
 TEST_F(AliasTest, AFailedWriteIsLogged) {
@@ -120,33 +104,33 @@ TEST_F(AliasTest, AFailedWriteIsLogged) {
     }
     fs::create_directories("al/gbkx");
     fs::create_symlink("/dev/full", "al/gbkx/gbkx07.htf");
-    EXPECT_EQ(Run("song", "x"), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(Alias("song", "x"), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"),
               "Failed to write the alias .htf file al/gbkx/gbkx07.htf!Go to the next file!\n");
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeAliasFailed)});
 }
 
 TEST_F(AliasTest, ADirectoryThatCannotBeMadeIsLoggedWithAnEmptyLine) {
     WriteFile("al", "a file where the directory belongs");
-    EXPECT_EQ(Run("song", "x"), RunOutcome::Stopped);
-    const std::string message = test::Native("Failed to create the directory al/gbkx!\n\n");
-    EXPECT_EQ(ui.messages, std::vector{Warning(message)});
+    EXPECT_EQ(Alias("song", "x"), RunOutcome::Stopped);
+    const std::string message = Native("Failed to create the directory al/gbkx!\n\n");
+    EXPECT_EQ(reporter.messages, std::vector{Warning(message)});
     EXPECT_EQ(ReadFile("log.txt"), message);
 }
 
 TEST_F(AliasTest, OnlyAnAliasNameWithAPathSeparatorIsRefused) {
     WriteFile("log.txt", "previous run");
-    EXPECT_EQ(Run("song", "../x"), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages,
+    EXPECT_EQ(Alias("song", "../x"), RunOutcome::Stopped);
+    EXPECT_EQ(reporter.messages,
               std::vector{Warning("The font name \"../x\" holds a path separator (\"/\" or "
                                   "\"\\\"), which would put its files outside the directory. "
                                   "Please type the name without it!")});
     EXPECT_EQ(ReadFile("log.txt"), "previous run");
     EXPECT_FALSE(fs::exists("al"));
     // The target name goes into line 1 of each file only.
-    EXPECT_EQ(Run("a/b", "x"), RunOutcome::Completed);
-    EXPECT_EQ(ReadFile(test::Native("al/gbkx/gbkx01.htf")), ".gbka/b01\n");
+    EXPECT_EQ(Alias("a/b", "x"), RunOutcome::Completed);
+    EXPECT_EQ(ReadFile(Native("al/gbkx/gbkx01.htf")), ".gbka/b01\n");
 }
 
 } // namespace
-} // namespace glyphsmith
+} // namespace glyphsmith::test

@@ -8,24 +8,10 @@
 #include <sys/stat.h>
 #endif
 
-namespace glyphsmith {
+namespace glyphsmith::test {
 namespace {
 
-namespace fs = std::filesystem;
-using test::AliasFile;
-using test::HtfFile;
-using test::HtfRows;
-using test::HtfText;
-using test::Information;
-using test::Native;
-using test::ReadFile;
-using test::SeriesLines;
-using test::Warning;
-using test::WriteFile;
-
 const std::string kLogFailed = "Failed to create/open the log file!";
-const std::string kAliasFailed =
-    "Some alias .htf files could not be created; see log.txt for details.";
 
 // A relative path of nested directories of nine letters, its last one ten.
 const std::string kDeepTop = "ddddddddd";
@@ -37,16 +23,16 @@ std::string DeepPath(std::size_t length) {
     return path + std::string(length - path.size(), 'd');
 }
 
-using DirectoryInPlaceOfAFile = test::BadInputTest;
+using DirectoryInPlaceOfAFile = BadInputTest;
 
 TEST_F(DirectoryInPlaceOfAFile, TheLogStopsEveryRunBeforeItWrites) {
     fs::create_directory("log.txt");
-    test::WriteCloneSources();
+    WriteCloneSources();
     EXPECT_EQ(Gen1(), RunOutcome::Stopped);
     EXPECT_EQ(Gen2(), RunOutcome::Stopped);
     EXPECT_EQ(Clone(), RunOutcome::Stopped);
     EXPECT_EQ(Alias(), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages, std::vector(4, Warning(kLogFailed)));
+    EXPECT_EQ(reporter.messages, std::vector(4, Warning(kLogFailed)));
     EXPECT_FALSE(fs::exists("out/gbkfsong"));
     EXPECT_FALSE(fs::exists("al"));
 }
@@ -57,40 +43,38 @@ TEST_F(DirectoryInPlaceOfAFile, TheInputsOfTheGeneratorsCannotBeOpened) {
     EXPECT_EQ(Gen1(), RunOutcome::Stopped);
     EXPECT_EQ(ReadFile("log.txt"), "Failed to open UGBK.sfd file sfd\n!");
 
-    test::WriteEnc(1, test::EncText());
-    fs::create_directories(test::EncFile(2));
-    test::WriteEnc(3, test::EncText());
+    WriteEnc(1, EncText());
+    fs::create_directories(EncFile(2));
+    WriteEnc(3, EncText());
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), test::Progress() + "Failed to open .enc file " +
-                                       test::EncFile(2) + "!Go to the next file!\n" +
-                                       test::MissingEncLines(4, 94));
-    EXPECT_EQ(ReadFile(test::Gen2File(3)), HtfText("gbksong03 0 255", HtfRows(3, 0, 255)));
+    EXPECT_EQ(ReadFile("log.txt"), Progress() + "Failed to open .enc file " + EncFile(2) +
+                                       "!Go to the next file!\n" + MissingEncLines(4, 94));
+    EXPECT_EQ(ReadFile(Gen2File(3)), HtfText("gbksong03 0 255", HtfRows(3, 0, 255)));
 
     fs::create_directories("table");
     settings.codePageFile = "table";
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), test::Progress() + "Failed to open MS codepage file table\n!");
+    EXPECT_EQ(ReadFile("log.txt"), Progress() + "Failed to open MS codepage file table\n!");
 
     fs::remove("copyright.txt");
     fs::create_directory("copyright.txt");
     EXPECT_EQ(Gen2(), RunOutcome::Stopped);
     EXPECT_EQ(ReadFile("log.txt"), "");
-    EXPECT_EQ(ui.messages, (std::vector{Warning("Failed to open UGBK.sfd file sfd\n!"),
-                                        Warning(test::kSomeFailed), Warning(test::kSomeFailed),
-                                        Warning("Failed to open copyright.txt!\n")}));
+    EXPECT_EQ(reporter.messages,
+              (std::vector{Warning("Failed to open UGBK.sfd file sfd\n!"), Warning(kSomeFailed),
+                           Warning(kSomeFailed), Warning("Failed to open copyright.txt!\n")}));
 }
 
 TEST_F(DirectoryInPlaceOfAFile, ACloneSourceCannotBeOpened) {
-    test::WriteCloneSources();
-    fs::remove(test::CloneSource(94));
-    fs::create_directory(test::CloneSource(94));
+    WriteCloneSources();
+    fs::remove(CloneSource(94));
+    fs::create_directory(CloneSource(94));
     EXPECT_EQ(Clone(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"),
-              "Failed to open source .htf file " + test::CloneSource(94) + "!\n");
-    EXPECT_FALSE(fs::exists(test::CloneTarget(94)));
+    EXPECT_EQ(ReadFile("log.txt"), "Failed to open source .htf file " + CloneSource(94) + "!\n");
+    EXPECT_FALSE(fs::exists(CloneTarget(94)));
 }
 
-using FileInPlaceOfADirectory = test::BadInputTest;
+using FileInPlaceOfADirectory = BadInputTest;
 
 TEST_F(FileInPlaceOfADirectory, TheGeneratorsLogEveryDirectoryOrFile) {
     WriteFile("out", "a file");
@@ -102,7 +86,7 @@ TEST_F(FileInPlaceOfADirectory, TheGeneratorsLogEveryDirectoryOrFile) {
     fs::remove("out");
     WriteFile("out/gbksong", "a file");
     EXPECT_EQ(Gen1(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), SeriesLines("Fail to create .htf file", test::Gen1File));
+    EXPECT_EQ(ReadFile("log.txt"), SeriesLines("Fail to create .htf file", Gen1File));
 
     WriteFile("enc", "a file");
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
@@ -113,14 +97,13 @@ TEST_F(FileInPlaceOfADirectory, TheGeneratorsLogEveryDirectoryOrFile) {
     WriteFile("enc/gbksong", "a file");
     EXPECT_EQ(Gen2(), RunOutcome::Completed);
     EXPECT_EQ(ReadFile("log.txt"), "");
-    EXPECT_EQ(ui.messages.back(), Information(test::kAllCreated));
+    EXPECT_EQ(reporter.messages.back(), Information(kAllCreated));
 }
 
 TEST_F(FileInPlaceOfADirectory, CloningAndAliasLogEveryFile) {
     WriteFile("out/gbksong", "a file");
     EXPECT_EQ(Clone(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"),
-              SeriesLines("Failed to open source .htf file", test::CloneSource));
+    EXPECT_EQ(ReadFile("log.txt"), SeriesLines("Failed to open source .htf file", CloneSource));
     EXPECT_TRUE(fs::is_empty("out/gbkfsong"));
 
     WriteFile("al/gbkx", "a file");
@@ -129,11 +112,11 @@ TEST_F(FileInPlaceOfADirectory, CloningAndAliasLogEveryFile) {
               SeriesLines("Failed to create the alias .htf file",
                           [](int subfont) { return AliasFile("x", subfont); }));
     EXPECT_EQ(ReadFile("al/gbkx"), "a file");
-    EXPECT_EQ(ui.messages, (std::vector{Warning(test::kSomeFailed), Warning(kAliasFailed)}));
+    EXPECT_EQ(reporter.messages, (std::vector{Warning(kSomeFailed), Warning(kSomeAliasFailed)}));
 }
 
 // Names and paths are used as typed or found: blanks, "%" and UTF-8 letters alike.
-using BlanksPerCentAndNonAscii = test::BadInputTest;
+using BlanksPerCentAndNonAscii = BadInputTest;
 
 const std::string kHan = "\xE5\xAE\x8B\xE4\xBD\x93"; // two Han characters, six bytes
 
@@ -147,16 +130,14 @@ TEST_F(BlanksPerCentAndNonAscii, InGenerator1Paths) {
     EXPECT_EQ(ReadFile("log.txt"), "");
     // The dated comment's width counts bytes: gbk and two Han characters make nine.
     const std::string han = "gbk" + kHan + "01";
-    EXPECT_EQ(
-        ReadFile(FsPath(Native("my out%s/gbk" + kHan + "/" + han + ".htf"))),
-        HtfText(han + " 0 255",
-                test::WithEnds(HtfRows(1, 0, 0), {" % " + han + ".htf (unicode)    2005-05-18 %"}) +
-                    HtfRows(1, 1, 255)));
-    EXPECT_EQ(
-        ReadFile(Native("my out%s/gbka%sb/gbka%sb01.htf")),
-        HtfText("gbka%sb01 0 255",
-                test::WithEnds(HtfRows(1, 0, 0), {" % gbka%sb01.htf (unicode)      2005-05-18 %"}) +
-                    HtfRows(1, 1, 255)));
+    EXPECT_EQ(ReadFile(FsPath(Native("my out%s/gbk" + kHan + "/" + han + ".htf"))),
+              HtfText(han + " 0 255",
+                      WithEnds(HtfRows(1, 0, 0), {" % " + han + ".htf (unicode)    2005-05-18 %"}) +
+                          HtfRows(1, 1, 255)));
+    EXPECT_EQ(ReadFile(Native("my out%s/gbka%sb/gbka%sb01.htf")),
+              HtfText("gbka%sb01 0 255",
+                      WithEnds(HtfRows(1, 0, 0), {" % gbka%sb01.htf (unicode)      2005-05-18 %"}) +
+                          HtfRows(1, 1, 255)));
 }
 
 TEST_F(BlanksPerCentAndNonAscii, InGenerator2FamilyDirectories) {
@@ -164,18 +145,18 @@ TEST_F(BlanksPerCentAndNonAscii, InGenerator2FamilyDirectories) {
     const std::string family = "gbk " + kHan + "%s";
     for (int subfont = 1; subfont <= 94; ++subfont) {
         WriteFile(FsPath(Native("enc/" + onDisk + "/" + onDisk + TwoDigits(subfont) + ".ENC")),
-                  test::EncText());
+                  EncText());
     }
     settings.discardBlanks = true;
     EXPECT_EQ(Gen2(), RunOutcome::Completed);
-    EXPECT_EQ(ReadFile("log.txt"), test::Progress(family));
+    EXPECT_EQ(ReadFile("log.txt"), Progress(family));
     EXPECT_EQ(ReadFile(FsPath(Native("out/" + family + "/" + family + "27.htf"))),
               HtfText(family + "27 90 172", HtfRows(27, 90, 172)));
 }
 
 TEST_F(BlanksPerCentAndNonAscii, InClonedAndAliasNames) {
     const std::string from = kHan + " %";
-    test::WriteCloneSources(from);
+    WriteCloneSources(from);
     EXPECT_EQ(Clone(from, "a b%d"), RunOutcome::Completed);
     EXPECT_EQ(ReadFile("log.txt"), "");
     EXPECT_EQ(ReadFile(FsPath(HtfFile("a b%d", 7))),
@@ -189,8 +170,8 @@ TEST_F(BlanksPerCentAndNonAscii, InClonedAndAliasNames) {
               ".gbk" + kHan +
                   "07\nhtfcss: gbka b%s07 font-family: Noto Serif CJK SC; font-weight: bold; "
                   "content: \"%d\";\n\n");
-    EXPECT_EQ(ui.messages, (std::vector{Information(test::kAllCreated),
-                                        Information("All alias .htf files have been created!")}));
+    EXPECT_EQ(reporter.messages,
+              (std::vector{Information(kAllCreated), Information(kAllAliasCreated)}));
 }
 
 // Removes a tree of nested directories by moving each directory's subdirectories up into
@@ -217,7 +198,7 @@ void RemoveDeepTree(const fs::path& top) {
     }
 }
 
-class LongPath : public test::BadInputTest {
+class LongPath : public BadInputTest {
   protected:
     ~LongPath() override { RemoveDeepTree(kDeepTop); }
 };
@@ -230,10 +211,10 @@ TEST_F(LongPath, Of300CharactersWorksForEveryRun) {
     EXPECT_EQ(ReadFile(JoinPath(deep, Native("gbksong/gbksong94.htf"))),
               HtfText("gbksong94 0 255", HtfRows(94, 0, 255)));
 
-    test::WriteEnc(94, test::EncText());
+    WriteEnc(94, EncText());
     settings.discardBlanks = true;
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), test::Progress() + test::MissingEncLines(1, 93));
+    EXPECT_EQ(ReadFile("log.txt"), Progress() + MissingEncLines(1, 93));
     EXPECT_EQ(ReadFile(JoinPath(deep, Native("gbksong/gbksong94.htf"))),
               HtfText("gbksong94 0 37", HtfRows(94, 0, 37)));
 
@@ -254,11 +235,11 @@ TEST_F(LongPath, Of5000CharactersFailsWithTheWholePathInItsMessage) {
     EXPECT_EQ(ReadFile("log.txt"),
               "Fail to create the directory " + JoinPath(deep, "gbksong") + "!\n");
 
-    test::WriteEnc(1, test::EncText());
+    WriteEnc(1, EncText());
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
     const std::string gen2Failure =
         "Failed to create the directory " + JoinPath(deep, "gbksong") + "!\n";
-    EXPECT_EQ(ReadFile("log.txt"), test::Progress() + gen2Failure);
+    EXPECT_EQ(ReadFile("log.txt"), Progress() + gen2Failure);
 
     const std::string cloneFailure =
         "Failed to create the directory " + JoinPath(deep, "gbkfsong") + "!\n";
@@ -276,16 +257,16 @@ TEST_F(LongPath, Of5000CharactersFailsWithTheWholePathInItsMessage) {
 
     settings.sfdFile = deep;
     EXPECT_EQ(Gen1(), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages, (std::vector{Warning(test::kSomeFailed), Warning(gen2Failure),
-                                        Warning(test::kSomeFailed), Warning(cloneFailure),
-                                        Warning(aliasFailure), Warning(test::kSomeFailed),
-                                        Warning("Failed to open UGBK.sfd file " + deep + "\n!")}));
+    EXPECT_EQ(reporter.messages,
+              (std::vector{Warning(kSomeFailed), Warning(gen2Failure), Warning(kSomeFailed),
+                           Warning(cloneFailure), Warning(aliasFailure), Warning(kSomeFailed),
+                           Warning("Failed to open UGBK.sfd file " + deep + "\n!")}));
 }
 
 TEST_F(LongPath, NamesOf300And5000CharactersAreNoFileNames) {
     for (const std::size_t length : {300, 5000}) {
         const std::string name(length, 'n');
-        ui.messages.clear();
+        reporter.messages.clear();
         EXPECT_EQ(Gen1(name + " hei"), RunOutcome::CompletedWithFailures);
         EXPECT_EQ(ReadFile("log.txt"),
                   "Fail to create the directory " + JoinPath("out", "gbk" + name) + "!\n");
@@ -301,13 +282,13 @@ TEST_F(LongPath, NamesOf300And5000CharactersAreNoFileNames) {
             "Failed to create the directory " + JoinPath("al", "gbk" + name) + "!\n\n";
         EXPECT_EQ(Alias("song", name), RunOutcome::Stopped);
         EXPECT_EQ(ReadFile("log.txt"), aliasFailure);
-        EXPECT_EQ(ui.messages, (std::vector{Warning(test::kSomeFailed), Warning(cloneFailure),
-                                            Warning(aliasFailure)}));
+        EXPECT_EQ(reporter.messages, (std::vector{Warning(kSomeFailed), Warning(cloneFailure),
+                                                  Warning(aliasFailure)}));
     }
 }
 
 // Devices and named pipes exist on Linux only.
-class DeviceOrPipe : public test::BadInputTest {
+class DeviceOrPipe : public BadInputTest {
   protected:
     void SetUp() override {
 #ifdef _WIN32
@@ -343,57 +324,56 @@ TEST_F(DeviceOrPipe, AsAnInputCannotBeOpened) {
     EXPECT_EQ(Gen1(), RunOutcome::Stopped);
     EXPECT_EQ(ReadFile("log.txt"), "Failed to open UGBK.sfd file pipes/UGBK.sfd\n!");
 
-    LinkTo("/dev/zero", test::EncFile(1));
-    MakePipe(test::EncFile(2));
-    test::WriteEnc(3, test::EncText());
+    LinkTo("/dev/zero", EncFile(1));
+    MakePipe(EncFile(2));
+    WriteEnc(3, EncText());
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), test::Progress() + "Failed to open .enc file " +
-                                       test::EncFile(1) + "!Go to the next file!\n" +
-                                       "Failed to open .enc file " + test::EncFile(2) +
-                                       "!Go to the next file!\n" + test::MissingEncLines(4, 94));
-    EXPECT_EQ(ReadFile(test::Gen2File(3)), HtfText("gbksong03 0 255", HtfRows(3, 0, 255)));
+    EXPECT_EQ(ReadFile("log.txt"), Progress() + "Failed to open .enc file " + EncFile(1) +
+                                       "!Go to the next file!\n" + "Failed to open .enc file " +
+                                       EncFile(2) + "!Go to the next file!\n" +
+                                       MissingEncLines(4, 94));
+    EXPECT_EQ(ReadFile(Gen2File(3)), HtfText("gbksong03 0 255", HtfRows(3, 0, 255)));
 
     settings.codePageFile = "/dev/zero";
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"),
-              test::Progress() + "Failed to open MS codepage file /dev/zero\n!");
+    EXPECT_EQ(ReadFile("log.txt"), Progress() + "Failed to open MS codepage file /dev/zero\n!");
 
-    test::WriteCloneSources();
-    fs::remove(test::CloneSource(1));
-    LinkTo("/dev/zero", test::CloneSource(1));
+    WriteCloneSources();
+    fs::remove(CloneSource(1));
+    LinkTo("/dev/zero", CloneSource(1));
     EXPECT_EQ(Clone(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), "Failed to open source .htf file " + test::CloneSource(1) +
-                                       "!Go to the next file!\n");
+    EXPECT_EQ(ReadFile("log.txt"),
+              "Failed to open source .htf file " + CloneSource(1) + "!Go to the next file!\n");
 
     fs::remove("copyright.txt");
     MakePipe("copyright.txt");
     EXPECT_EQ(Gen1(), RunOutcome::Stopped);
-    EXPECT_EQ(ui.messages.back(), Warning("Failed to open copyright.txt!\n"));
+    EXPECT_EQ(reporter.messages.back(), Warning("Failed to open copyright.txt!\n"));
 }
 
 TEST_F(DeviceOrPipe, AsAnOutputFailsItsFileWithALogLine) {
-    LinkTo("/dev/full", test::Gen1File(3));
-    MakePipe(test::Gen1File(4));
+    LinkTo("/dev/full", Gen1File(3));
+    MakePipe(Gen1File(4));
     EXPECT_EQ(Gen1(), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), "Fail to write .htf file " + test::Gen1File(3) +
+    EXPECT_EQ(ReadFile("log.txt"), "Fail to write .htf file " + Gen1File(3) +
                                        "!Go to the next file!\nFail to create .htf file " +
-                                       test::Gen1File(4) + "!Go to the next file!\n");
-    EXPECT_EQ(ReadFile(test::Gen1File(5)), HtfText("gbksong05 0 255", HtfRows(5, 0, 255)));
+                                       Gen1File(4) + "!Go to the next file!\n");
+    EXPECT_EQ(ReadFile(Gen1File(5)), HtfText("gbksong05 0 255", HtfRows(5, 0, 255)));
 
-    test::WriteEnc(3, test::EncText());
-    test::WriteEnc(4, test::EncText());
+    WriteEnc(3, EncText());
+    WriteEnc(4, EncText());
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"),
-              test::Progress() + test::MissingEncLines(1, 2) + "Failed to write .htf file " +
-                  test::Gen2File(3) + "!Go to the next file!\nFailed to create .htf file " +
-                  test::Gen2File(4) + "!Go to the next file!\n" + test::MissingEncLines(5, 94));
+              Progress() + MissingEncLines(1, 2) + "Failed to write .htf file " + Gen2File(3) +
+                  "!Go to the next file!\nFailed to create .htf file " + Gen2File(4) +
+                  "!Go to the next file!\n" + MissingEncLines(5, 94));
 
     MakePipe(AliasFile("x", 1));
     EXPECT_EQ(Alias(), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"), "Failed to create the alias .htf file " + AliasFile("x", 1) +
                                        "!Go to the next file!\n");
-    EXPECT_EQ(ui.messages, (std::vector{Warning(test::kSomeFailed), Warning(test::kSomeFailed),
-                                        Warning(kAliasFailed)}));
+    EXPECT_EQ(reporter.messages,
+              (std::vector{Warning(kSomeFailed), Warning(kSomeFailed), Warning(kSomeAliasFailed)}));
 }
 
 TEST_F(DeviceOrPipe, AsTheLogStopsTheRunOrTurnsItsMessageIntoAWarning) {
@@ -404,7 +384,7 @@ TEST_F(DeviceOrPipe, AsTheLogStopsTheRunOrTurnsItsMessageIntoAWarning) {
     fs::remove("log.txt");
     LinkTo("/dev/full", "log.txt");
     for (int subfont = 1; subfont <= 94; ++subfont) {
-        test::WriteEnc(subfont, test::EncText());
+        WriteEnc(subfont, EncText());
     }
     settings.discardBlanks = true;
     EXPECT_EQ(Gen2(), RunOutcome::CompletedWithFailures); // its progress line is lost
@@ -415,10 +395,10 @@ TEST_F(DeviceOrPipe, AsTheLogStopsTheRunOrTurnsItsMessageIntoAWarning) {
     fs::remove(AliasFile("x", 5));
     EXPECT_EQ(Alias(), RunOutcome::Completed);
     const std::string lost = "\nFailed to write the log file; log.txt may lack lines!";
-    EXPECT_EQ(ui.messages, (std::vector{Warning(kLogFailed), Warning(test::kAllCreated + lost),
-                                        Warning(kAliasFailed + lost),
-                                        Information("All alias .htf files have been created!")}));
+    EXPECT_EQ(reporter.messages,
+              (std::vector{Warning(kLogFailed), Warning(kAllCreated + lost),
+                           Warning(kSomeAliasFailed + lost), Information(kAllAliasCreated)}));
 }
 
 } // namespace
-} // namespace glyphsmith
+} // namespace glyphsmith::test

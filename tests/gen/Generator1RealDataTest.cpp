@@ -13,13 +13,7 @@ namespace {
 std::string IconvRow(int subfont, int code) {
     const auto gbk = samples::GbkCodeOf(subfont, code);
     const auto unicode = gbk ? samples::UnicodeOf(*gbk) : std::nullopt;
-    char row[32];
-    if (unicode) {
-        std::snprintf(row, sizeof row, "'&#x%04X;' '' %3d", static_cast<unsigned>(*unicode), code);
-    } else {
-        std::snprintf(row, sizeof row, "  ''       '' %3d", code);
-    }
-    return row;
+    return test::HtfRow(code, unicode ? std::optional<int>(*unicode) : std::nullopt, "");
 }
 
 bool NamesAPrivateUseCharacter(const std::string& row) {
@@ -29,18 +23,16 @@ bool NamesAPrivateUseCharacter(const std::string& row) {
 
 // Every row of the family song must name the character that iconv gives for its GBK
 // code. iconv leaves 95 codes unmapped that the file maps into the Private Use Area.
-TEST(Generator1RealData, EveryRowAgreesWithIconv) {
+using Generator1RealData = test::RunTest;
+
+TEST_F(Generator1RealData, EveryRowAgreesWithIconv) {
     ASSERT_TRUE(std::filesystem::is_regular_file(GLYPHSMITH_UGBK_SFD))
         << GLYPHSMITH_UGBK_SFD << " is missing; scripts/install-deps installs texlive-font-utils";
-    test::ScopedWorkDir work;
-    test::WriteFile("copyright.txt", "");
-    GenerationSettings settings;
     settings.sfdFile = GLYPHSMITH_UGBK_SFD;
     settings.htfDirectory = "out";
     settings.discardBlanks = false;
-    test::RecordingUi ui;
 
-    ASSERT_EQ(RunGenerator1("song", settings, ui), RunOutcome::Completed);
+    ASSERT_EQ(RunGenerator1("song", settings, context), RunOutcome::Completed);
     EXPECT_EQ(test::ReadFile("log.txt"), "");
 
     int privateUseCodes = 0;

@@ -1,50 +1,22 @@
-#include "Generator1.h"
-
-#include "Paths.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
-namespace glyphsmith {
+namespace glyphsmith::test {
 namespace {
 
-namespace fs = std::filesystem;
-using test::Information;
-using test::ReadFile;
-using test::Warning;
-using test::WriteFile;
-
-constexpr CalendarDate kDate{2005, 5, 18};
-constexpr const char* kAllCreated = "All .htf files have been created!";
-constexpr const char* kSomeFailed =
-    "Some .htf files could not be created; see log.txt for details.";
-
-// In the test files code i of subfont b is U+4E00 + 256(b-1) + i, except that multiples
-// of 7 have no character (value 0), nor have the codes after the GBK sequence's end.
-int ValueOf(int subfont, int code) {
-    const bool none = code % 7 == 0 || (subfont == 94 && code >= 132);
-    return none ? 0 : 0x4E00 + 256 * (subfont - 1) + code;
+// Multiples of 7 have no character, nor have the codes after the GBK sequence's end.
+bool HasCharacter(int subfont, int code) {
+    return code % 7 != 0 && !(subfont == 94 && code >= 132);
 }
 
 std::string Entry(int subfont, int code) {
-    char entry[8];
-    std::snprintf(entry, sizeof entry, "0x%04X", ValueOf(subfont, code));
-    return ValueOf(subfont, code) == 0 ? "0xFFFE" : entry;
+    return "0x" + (HasCharacter(subfont, code) ? Hex4(SampleValue(subfont, code)) : "FFFE");
 }
 
 // The layout that counts 32 lines of eight entries per subfont, each line numbered.
 std::string CountedLayout(int missingSubfont = 0) {
-    std::string text = "GBK subfonts\nThe input encoding is Unicode\n\n";
-    for (int subfont = 1; subfont <= 94; ++subfont) {
-        for (int line = 0; line < 32 && subfont != missingSubfont; ++line) {
-            text += TwoDigits(subfont);
-            for (int k = 0; k < 8; ++k) {
-                text += " " + Entry(subfont, 8 * line + k);
-            }
-            text += "\n";
-        }
-    }
-    return text;
+    return SfdText("GBK subfonts\nThe input encoding is Unicode\n\n", HasCharacter, missingSubfont);
 }
 
 // The CJK package's layout: a line for subfont 00, one numbered line per subfont with
@@ -64,31 +36,8 @@ std::string PackageLayout() {
     return text + "\n# eof\n";
 }
 
-// One row of a file; value 0 for a code without a character.
-std::string Row(int code, int value, const std::string& end = "\n") {
-    char row[32];
-    if (value == 0) {
-        std::snprintf(row, sizeof row, "  ''       '' %3d", code);
-    } else {
-        std::snprintf(row, sizeof row, "'&#x%04X;' '' %3d", value, code);
-    }
-    return row + end;
-}
-
 std::string Rows(int subfont, int first, int last) {
-    std::string rows;
-    for (int code = first; code <= last; ++code) {
-        rows += Row(code, ValueOf(subfont, code));
-    }
-    return rows;
-}
-
-std::string BlankRows(int first, int last) {
-    std::string rows;
-    for (int code = first; code <= last; ++code) {
-        rows += Row(code, 0);
-    }
-    return rows;
+    return HtfRows(subfont, first, last, HasCharacter);
 }
 
 std::vector<std::string> EntriesOf(const fs::path& directory) {
@@ -100,10 +49,6 @@ std::vector<std::string> EntriesOf(const fs::path& directory) {
     return names;
 }
 
-std::string HtfText(const std::string& header, const std::string& rows) {
-    return header + "\n" + rows + header + "\n";
-}
-
 // Replaces line n (from 1) of a text.
 std::string WithLine(std::string text, int n, const std::string& line) {
     std::size_t start = 0;
@@ -113,33 +58,21 @@ std::string WithLine(std::string text, int n, const std::string& line) {
     return text.replace(start, text.find('\n', start) - start, line);
 }
 
-class Generator1Test : public ::testing::Test {
+class Generator1Test : public RunTest {
   protected:
     Generator1Test() {
-        WriteFile("copyright.txt", "");
         WriteFile("UGBK.sfd", CountedLayout());
         settings.htfDirectory = "out";
     }
-
-    RunOutcome Run(const std::string& fontList = "song") {
-        const RunOutcome outcome = RunGenerator1(fontList, settings, ui, clock);
-        EXPECT_EQ(ui.waitDepth, 0);
-        return outcome;
-    }
-
-    test::ScopedWorkDir work;
-    GenerationSettings settings;
-    test::RecordingUi ui;
-    Clock clock = [] { return kDate; };
 };
 
 TEST_F(Generator1Test, BothLayoutsGiveTheSameRows) {
     for (const std::string& layout : {CountedLayout(), PackageLayout()}) {
         WriteFile("UGBK.sfd", layout);
         settings.discardBlanks = true;
-        ui.messages.clear();
-        EXPECT_EQ(Run(), RunOutcome::Completed);
-        EXPECT_EQ(ui.messages, std::vector{Information(kAllCreated)});
+        reporter.messages.clear();
+        EXPECT_EQ(Gen1(), RunOutcome::Completed);
+        EXPECT_EQ(reporter.messages, std::vector{Information(kAllCreated)});
         EXPECT_EQ(ReadFile("log.txt"), "");
         EXPECT_EQ(ReadFile("out/gbksong/gbksong01.htf"),
                   HtfText("gbksong01 0 255", Rows(1, 0, 255)));
@@ -151,7 +84,7 @@ TEST_F(Generator1Test, BothLayoutsGiveTheSameRows) {
                   HtfText("gbksong94 0 37", Rows(94, 0, 37)));
 
         settings.discardBlanks = false;
-        EXPECT_EQ(Run(), RunOutcome::Completed);
+        EXPECT_EQ(Gen1(), RunOutcome::Completed);
         EXPECT_EQ(ReadFile("out/gbksong/gbksong27.htf"),
                   HtfText("gbksong27 0 255", Rows(27, 0, 255)));
         EXPECT_EQ(ReadFile("out/gbksong/gbksong94.htf"),
@@ -161,26 +94,35 @@ TEST_F(Generator1Test, BothLayoutsGiveTheSameRows) {
 
 TEST_F(Generator1Test, TheTemplateTakesItsDatedCommentFromTheListName) {
     WriteFile("copyright.txt", "A\nthe .htf line\nC\n");
-    Run("abcdefghijklmnopqrs");
+    Gen1("abcdefghijklmnopqrs");
     // 19 characters: the year is left-aligned in a field of 5.
     EXPECT_NE(ReadFile("out/gbkabcdefghijklmnopqrs/gbkabcdefghijklmnopqrs01.htf")
                   .find(" % gbkabcdefghijklmnopqrs01.htf (unicode)2005 -05-18 %\n"),
               std::string::npos);
 
     int day = 0;
-    clock = [&day] { return CalendarDate{2005, 5, ++day}; }; // a new date for every file
-    Run("song");
+    context.clock = [&day] { return CalendarDate{2005, 5, ++day}; }; // a new date for every file
+    Gen1("song");
     EXPECT_EQ(ReadFile("out/gbksong/gbksong02.htf"),
               HtfText("gbksong02 0 255",
-                      Row(0, ValueOf(2, 0), "A\n") +
-                          Row(1, ValueOf(2, 1), " % gbksong02.htf (unicode)      2005-05-02 %\n") +
-                          Row(2, ValueOf(2, 2), "C\n") + Rows(2, 3, 255)));
+                      WithEnds(Rows(2, 0, 255),
+                               {"A", " % gbksong02.htf (unicode)      2005-05-02 %", "C"})));
+}
+
+TEST_F(Generator1Test, TheLogAndTheTemplateAreThoseOfTheGivenWorkingDirectory) {
+    WriteFile("home/copyright.txt", "the .htf line\n");
+    context.workingDirectory = Utf8(work.Path() / "home");
+    EXPECT_EQ(Gen1(), RunOutcome::Completed);
+    EXPECT_EQ(ReadFile("home/log.txt"), "");
+    EXPECT_FALSE(fs::exists("log.txt"));
+    EXPECT_EQ(ReadFile("out/gbksong/gbksong01.htf").substr(16, 62),
+              HtfRow(0, std::nullopt, " % gbksong01.htf (unicode)      2005-05-18 %\n"));
 }
 
 TEST_F(Generator1Test, EverySpellingOfFffeIsACodeWithoutACharacter) {
     WriteFile("UGBK.sfd", WithLine(CountedLayout(), 4,
                                    "01 0xFFFE 0xfffe 0xFffE 0x4e02 0x4E04 0x4E05 0x4E06 0x4E07"));
-    Run();
+    Gen1();
     EXPECT_EQ(ReadFile("out/gbksong/gbksong01.htf").substr(0, 16 + 4 * 18), "gbksong01 0 255\n"
                                                                             "  ''       ''   0\n"
                                                                             "  ''       ''   1\n"
@@ -195,7 +137,7 @@ TEST_F(Generator1Test, TheListIsSplitAtBlanksOnly) {
     EXPECT_TRUE(SplitFontList("").empty());
     EXPECT_TRUE(SplitFontList("   ").empty());
 
-    EXPECT_EQ(Run("  Song  gbkhei "), RunOutcome::Completed);
+    EXPECT_EQ(Gen1("  Song  gbkhei "), RunOutcome::Completed);
     EXPECT_EQ(EntriesOf("out"), (std::vector<std::string>{"gbkSong", "gbkgbkhei"}));
     EXPECT_EQ(ReadFile("out/gbkgbkhei/gbkgbkhei94.htf"),
               HtfText("gbkgbkhei94 0 37", Rows(94, 0, 37)));
@@ -204,20 +146,20 @@ TEST_F(Generator1Test, TheListIsSplitAtBlanksOnly) {
 TEST_F(Generator1Test, AFileThatCannotBeCreatedIsLoggedAndTheNextOneKeepsItsCodes) {
     fs::create_directories("out/gbksong/gbksong05.htf");
     fs::create_directories("out/gbksong/gbksong94.htf");
-    EXPECT_EQ(Run(), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(Gen1(), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"),
-              test::Native("Fail to create .htf file out/gbksong/gbksong05.htf!Go to the next "
-                           "file!\nFail to create .htf file out/gbksong/gbksong94.htf!\n"));
+              Native("Fail to create .htf file out/gbksong/gbksong05.htf!Go to the next "
+                     "file!\nFail to create .htf file out/gbksong/gbksong94.htf!\n"));
     EXPECT_EQ(ReadFile("out/gbksong/gbksong06.htf"), HtfText("gbksong06 0 255", Rows(6, 0, 255)));
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeFailed)});
 }
 
 TEST_F(Generator1Test, AFamilyThatCannotBeWrittenLeavesTheOthers) {
     const std::string tooLong(300, 'a');
-    Run("a/b " + tooLong + " ..\\x hei");
+    Gen1("a/b " + tooLong + " ..\\x hei");
     EXPECT_EQ(ReadFile("log.txt"), "Refused the font name a/b: it holds a path separator!\n"
                                    "Fail to create the directory " +
-                                       test::Native("out/gbk") + tooLong +
+                                       Native("out/gbk") + tooLong +
                                        "!\n"
                                        "Refused the font name ..\\x: it holds a path separator!\n");
     EXPECT_EQ(ReadFile("out/gbkhei/gbkhei01.htf"), HtfText("gbkhei01 0 255", Rows(1, 0, 255)));
@@ -228,9 +170,9 @@ TEST_F(Generator1Test, AFamilyThatCannotBeWrittenLeavesTheOthers) {
 
 TEST_F(Generator1Test, AnEmptyListClosesWithTheSuccessMessage) {
     WriteFile("log.txt", "previous run");
-    EXPECT_EQ(Run("   "), RunOutcome::Completed);
+    EXPECT_EQ(Gen1("   "), RunOutcome::Completed);
     EXPECT_EQ(ReadFile("log.txt"), "");
-    EXPECT_EQ(ui.messages, std::vector{Information(kAllCreated)});
+    EXPECT_EQ(reporter.messages, std::vector{Information(kAllCreated)});
 }
 
 TEST_F(Generator1Test, AnEmptyPathStopsBeforeTheLogIsTouched) {
@@ -238,9 +180,10 @@ TEST_F(Generator1Test, AnEmptyPathStopsBeforeTheLogIsTouched) {
     for (std::string* path : {&settings.sfdFile, &settings.htfDirectory}) {
         const std::string kept = *path;
         path->clear();
-        ui.messages.clear();
-        EXPECT_EQ(Run(), RunOutcome::Stopped);
-        EXPECT_EQ(ui.messages, std::vector{Warning("Please set the related information firstly!")});
+        reporter.messages.clear();
+        EXPECT_EQ(Gen1(), RunOutcome::Stopped);
+        EXPECT_EQ(reporter.messages,
+                  std::vector{Warning("Please set the related information firstly!")});
         *path = kept;
     }
     EXPECT_EQ(ReadFile("log.txt"), "previous run");
@@ -248,9 +191,9 @@ TEST_F(Generator1Test, AnEmptyPathStopsBeforeTheLogIsTouched) {
 
 TEST_F(Generator1Test, AMissingDefinitionFileStopsTheRun) {
     settings.sfdFile = "fonts/100%s.sfd";
-    EXPECT_EQ(Run(), RunOutcome::Stopped);
+    EXPECT_EQ(Gen1(), RunOutcome::Stopped);
     const std::string message = "Failed to open UGBK.sfd file fonts/100%s.sfd\n!";
-    EXPECT_EQ(ui.messages, std::vector{Warning(message)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(message)});
     EXPECT_EQ(ReadFile("log.txt"), message);
     EXPECT_FALSE(fs::exists("out"));
 }
@@ -259,10 +202,10 @@ TEST_F(Generator1Test, FlawsOfTheFileAreNotedForEveryFamily) {
     // Subfont 57 missing; line 4, the first of subfont 1, holds a bad entry.
     WriteFile("UGBK.sfd", WithLine(CountedLayout(57), 4,
                                    "01 0xFFFE 0x4E0G 0x4E02 0x4E03 0x4E04 0x4E05 0x4E06 0x4E07"));
-    EXPECT_EQ(Run("song hei"), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(Gen1("song hei"), RunOutcome::CompletedWithFailures);
     std::string expected;
     for (const std::string family : {"song", "hei"}) {
-        const std::string directory = test::Native("out/gbk" + family + "/gbk" + family);
+        const std::string directory = Native("out/gbk" + family + "/gbk" + family);
         expected += "UGBK.sfd:4: the entry \"x4E0G\" is not x and four hexadecimal digits; "
                     "1 code of " +
                     directory +
@@ -274,12 +217,12 @@ TEST_F(Generator1Test, FlawsOfTheFileAreNotedForEveryFamily) {
     EXPECT_EQ(ReadFile("log.txt"), expected);
     EXPECT_EQ(ReadFile("out/gbkhei/gbkhei57.htf"), HtfText("gbkhei57 0 255", BlankRows(0, 255)));
     EXPECT_EQ(ReadFile("out/gbkhei/gbkhei58.htf"), HtfText("gbkhei58 0 255", Rows(58, 0, 255)));
-    EXPECT_EQ(ui.messages, std::vector{Warning(kSomeFailed)});
+    EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeFailed)});
 }
 
 TEST_F(Generator1Test, AFileWithoutItsMarkerIsNotedAndReadFromItsStart) {
     WriteFile("UGBK.sfd", WithLine(CountedLayout(), 2, "# Unicode values"));
-    EXPECT_EQ(Run("song hei"), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(Gen1("song hei"), RunOutcome::CompletedWithFailures);
     const std::string note = "UGBK.sfd: the file has ended after line 3011 with no line that "
                              "holds \"The input encoding is Unicode\", so it is read from its "
                              "first line\n";
@@ -288,4 +231,4 @@ TEST_F(Generator1Test, AFileWithoutItsMarkerIsNotedAndReadFromItsStart) {
 }
 
 } // namespace
-} // namespace glyphsmith
+} // namespace glyphsmith::test

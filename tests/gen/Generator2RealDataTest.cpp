@@ -9,16 +9,14 @@ namespace glyphsmith {
 namespace {
 
 // Every row of every file must name the character that iconv gives for its GBK code.
-TEST(Generator2RealData, EveryRowAgreesWithIconv) {
-    test::ScopedWorkDir work;
+using Generator2RealData = test::RunTest;
+
+TEST_F(Generator2RealData, EveryRowAgreesWithIconv) {
     samples::WriteSampleInputs(".", "gbksong");
-    test::WriteFile("copyright.txt", "");
-    GenerationSettings settings;
     settings.htfDirectory = "out";
     settings.discardBlanks = false;
-    test::RecordingUi ui;
 
-    ASSERT_EQ(RunGenerator2(settings, ui), RunOutcome::Completed);
+    ASSERT_EQ(RunGenerator2(settings, context), RunOutcome::Completed);
     EXPECT_EQ(test::ReadFile("log.txt"),
               "gbksongxx.enc files are found, gbksongxx.htf files are generating...\n");
 

@@ -1,15 +1,14 @@
 #include "CopyrightTemplate.h"
 #include "HtfWriter.h"
-#include "RunLog.h"
+#include "RunTexts.h"
 #include "SubfontRangeTable.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
 
-namespace glyphsmith {
+namespace glyphsmith::test {
 namespace {
-
-constexpr CalendarDate kDate{2005, 5, 18};
 
 CopyrightTemplate TemplateOf(const std::string& text) {
     std::istringstream in(text);
@@ -17,31 +16,20 @@ CopyrightTemplate TemplateOf(const std::string& text) {
 }
 
 // Writes one file whose codes all carry the character U+4E00 + code.
-std::string WriteFile(const HtfFileSpec& file, const std::string& copyright) {
+std::string WrittenFile(const HtfFileSpec& file, const std::string& copyright) {
     std::ostringstream out;
-    const CopyrightTemplate parsed = TemplateOf(copyright);
     WriteHtfFile(
-        out, file, parsed, [] { return kDate; },
-        [](int code, bool) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "x%04X", 0x4E00 + code);
-            return CharacterReference(buffer);
-        });
+        out, file, TemplateOf(copyright), [] { return kDate; },
+        [](int code, bool) { return CharacterReference("x" + Hex4(SampleValue(1, code))); });
     return out.str();
 }
 
 std::string Row(int code, const std::string& end = "\n") {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "'&#x%04X;' '' %3d", 0x4E00 + code, code);
-    return buffer + end;
+    return HtfRow(code, SampleValue(1, code), end);
 }
 
 std::string Rows(int first, int last) {
-    std::string rows;
-    for (int code = first; code <= last; ++code) {
-        rows += Row(code);
-    }
-    return rows;
+    return HtfRows(1, first, last);
 }
 
 TEST(HtfLayout, RowFormsAreSeventeenCharacters) {
@@ -51,21 +39,22 @@ TEST(HtfLayout, RowFormsAreSeventeenCharacters) {
 }
 
 TEST(HtfLayout, DiscardedBlanksLimitHeaderAndRows) {
-    EXPECT_EQ(WriteFile({"gbksong", 94, true}, ""),
+    EXPECT_EQ(WrittenFile({FontName("gbksong"), 94, true}, ""),
               "gbksong94 0 37\n" + Rows(0, 37) + "gbksong94 0 37\n");
-    EXPECT_EQ(WriteFile({"gbksong", 27, true}, ""),
+    EXPECT_EQ(WrittenFile({FontName("gbksong"), 27, true}, ""),
               "gbksong27 90 172\n" + Rows(90, 172) + "gbksong27 90 172\n");
-    EXPECT_EQ(WriteFile({"gbksong", 1, true}, ""),
+    EXPECT_EQ(WrittenFile({FontName("gbksong"), 1, true}, ""),
               "gbksong01 0 255\n" + Rows(0, 255) + "gbksong01 0 255\n");
 }
 
 TEST(HtfLayout, KeptBlanksGiveAll256Rows) {
-    EXPECT_EQ(WriteFile({"gbkhei", 27, false}, ""),
+    EXPECT_EQ(WrittenFile({FontName("gbkhei"), 27, false}, ""),
               "gbkhei27 0 255\n" + Rows(0, 255) + "gbkhei27 0 255\n");
 }
 
 TEST(HtfLayout, TemplateLinesAreMergedInTurnWithTheDatedComment) {
-    const std::string text = WriteFile({"gbksong", 94, true}, " % one\n % file.htf\n % three\n");
+    const std::string text =
+        WrittenFile({FontName("gbksong"), 94, true}, " % one\n % file.htf\n % three\n");
     EXPECT_EQ(text, "gbksong94 0 37\n" + Row(0, " % one\n") +
                         Row(1, " % gbksong94.htf (unicode)      2005-05-18 %\n") +
                         Row(2, " % three\n") + Rows(3, 37) + "gbksong94 0 37\n");
@@ -76,21 +65,21 @@ TEST(HtfLayout, EveryFileStartsTheTemplateAgain) {
     for (int subfont : {1, 2}) {
         std::ostringstream out;
         WriteHtfFile(
-            out, {"gbkkai", subfont, true}, copyright, [] { return kDate; },
+            out, {FontName("gbkkai"), subfont, true}, copyright, [] { return kDate; },
             [](int, bool) { return CharacterReference(); });
         EXPECT_NE(out.str().find("''   0first\n"), std::string::npos) << subfont;
     }
 }
 
 TEST(HtfLayout, LeftOutRowsUseNoTemplateLine) {
-    const std::string text = WriteFile({"gbksong", 27, true}, "A\nB\n");
+    const std::string text = WrittenFile({FontName("gbksong"), 27, true}, "A\nB\n");
     EXPECT_EQ(text, "gbksong27 90 172\n" + Row(90, "A\n") + Row(91, "B\n") + Rows(92, 172) +
                         "gbksong27 90 172\n");
 }
 
 TEST(HtfLayout, BlankTemplateLineEndsItsRowBare) {
     // ".htf" in line 1, a blank line 2, nothing more.
-    const std::string text = WriteFile({"gbksong", 1, false}, "x.htf\n\n");
+    const std::string text = WrittenFile({FontName("gbksong"), 1, false}, "x.htf\n\n");
     const std::string expected = "gbksong01 0 255\n" +
                                  Row(0, " % gbksong01.htf (unicode)      2005-05-18 %\n") + Row(1) +
                                  Row(2);
@@ -98,14 +87,14 @@ TEST(HtfLayout, BlankTemplateLineEndsItsRowBare) {
 }
 
 TEST(HtfLayout, TemplateLastLineWithoutLineEndStillEndsItsRow) {
-    EXPECT_EQ(WriteFile({"gbksong", 94, true}, "A\r\nB"), "gbksong94 0 37\n" + Row(0, "A\n") +
-                                                              Row(1, "B\n") + Rows(2, 37) +
-                                                              "gbksong94 0 37\n");
+    EXPECT_EQ(WrittenFile({FontName("gbksong"), 94, true}, "A\r\nB"),
+              "gbksong94 0 37\n" + Row(0, "A\n") + Row(1, "B\n") + Rows(2, 37) +
+                  "gbksong94 0 37\n");
 }
 
 TEST(HtfLayout, AByteOrderMarkIsLeftOutAtTheTemplateStartOnly) {
     const std::string mark = "\xEF\xBB\xBF";
-    EXPECT_EQ(WriteFile({"gbksong", 94, true}, mark + "A\n" + mark + "B\n"),
+    EXPECT_EQ(WrittenFile({FontName("gbksong"), 94, true}, mark + "A\n" + mark + "B\n"),
               "gbksong94 0 37\n" + Row(0, "A\n") + Row(1, mark + "B\n") + Rows(2, 37) +
                   "gbksong94 0 37\n");
 }
@@ -114,7 +103,7 @@ TEST(HtfLayout, CodesAreAskedForEvenWhenTheirRowsAreLeftOut) {
     std::vector<std::pair<int, bool>> asked;
     std::ostringstream out;
     WriteHtfFile(
-        out, {"gbksong", 27, true}, TemplateOf(""), [] { return kDate; },
+        out, {FontName("gbksong"), 27, true}, TemplateOf(""), [] { return kDate; },
         [&](int code, bool written) {
             asked.emplace_back(code, written);
             return CharacterReference();
@@ -128,18 +117,27 @@ TEST(HtfLayout, CodesAreAskedForEvenWhenTheirRowsAreLeftOut) {
 
 TEST(DatedComment, YearWidthFollowsTheFontNameLength) {
     // 4-byte family name plus "gbk": width 10, six blanks before the year.
-    EXPECT_EQ(DatedComment("gbksong", 1, kDate), " % gbksong01.htf (unicode)      2005-05-18 %\n");
+    EXPECT_EQ(DatedComment(FontName("gbksong"), 1, kDate),
+              " % gbksong01.htf (unicode)      2005-05-18 %\n");
     // Up to 13 bytes the line has 44 characters; 13 bytes leave no blank.
-    const std::string thirteen = DatedComment("gbkabcdefghij", 7, kDate);
+    const std::string thirteen = DatedComment(FontName("gbkabcdefghij"), 7, kDate);
     EXPECT_EQ(thirteen, " % gbkabcdefghij07.htf (unicode)2005-05-18 %\n");
     EXPECT_EQ(thirteen.size(), 45u);
-    EXPECT_EQ(DatedComment("gbkabcdefghijk", 7, kDate),
+    EXPECT_EQ(DatedComment(FontName("gbkabcdefghijk"), 7, kDate),
               " % gbkabcdefghijk07.htf (unicode)2005-05-18 %\n");
     // 21 bytes: width -4, the year alone; 22 bytes: width -5, one blank after it.
-    EXPECT_EQ(DatedComment("gbkabcdefghijklmnopqr", 94, kDate),
+    EXPECT_EQ(DatedComment(FontName("gbkabcdefghijklmnopqr"), 94, kDate),
               " % gbkabcdefghijklmnopqr94.htf (unicode)2005-05-18 %\n");
-    EXPECT_EQ(DatedComment("gbkabcdefghijklmnopqrs", 94, {2026, 12, 7}),
+    EXPECT_EQ(DatedComment(FontName("gbkabcdefghijklmnopqrs"), 94, {2026, 12, 7}),
               " % gbkabcdefghijklmnopqrs94.htf (unicode)2026 -12-07 %\n");
+}
+
+TEST(FontName, NamesSubfontsByNumberOrByName) {
+    const FontName song = FontName::OfGbkFamily("song");
+    EXPECT_EQ(song.Stem(), "gbksong");
+    EXPECT_EQ(song.Subfont(7), "gbksong07");
+    EXPECT_EQ(song.PathIn("enc", 94, ".enc"), Native("enc/gbksong/gbksong94.enc"));
+    EXPECT_EQ(FontName("unisong").Subfont("4e"), "unisong4e");
 }
 
 TEST(SubfontRanges, TableHoldsTheFourteenShortSubfonts) {
@@ -154,10 +152,10 @@ TEST(SubfontRanges, TableHoldsTheFourteenShortSubfonts) {
 }
 
 TEST(SeriesSuffix, OnlyTheLastSubfontEndsBare) {
-    EXPECT_EQ(SeriesSuffix(1), "Go to the next file!\n");
-    EXPECT_EQ(SeriesSuffix(93), "Go to the next file!\n");
-    EXPECT_EQ(SeriesSuffix(94), "\n");
+    EXPECT_EQ(SeriesSuffix(PlaceOfSubfont(1)), "Go to the next file!\n");
+    EXPECT_EQ(SeriesSuffix(PlaceOfSubfont(93)), "Go to the next file!\n");
+    EXPECT_EQ(SeriesSuffix(PlaceOfSubfont(94)), "\n");
 }
 
 } // namespace
-} // namespace glyphsmith
+} // namespace glyphsmith::test

@@ -56,19 +56,21 @@ void ExpectWholeFiles(const Tree& tree, const std::string& moment) {
 // goes on or waits for its end.
 class ChildRun {
   public:
-    ChildRun(const GenerationSettings& settings, int signalAtFile, bool hold) {
+    ChildRun(const GenerationSettings& settings, const RunContext& context, int signalAtFile,
+             bool hold) {
         EXPECT_EQ(pipe(signal_), 0);
         child_ = fork();
         if (child_ == 0) {
             int files = 0;
-            test::RecordingUi ui;
+            test::RecordingReporter reporter;
             // A file's date is asked for once the file is open, before its text is written.
-            RunGenerator1(kFamilies, settings, ui, [&] {
-                if (++files == signalAtFile && (write(signal_[1], "n", 1) != 1 || hold)) {
-                    pause();
-                }
-                return test::kDate;
-            });
+            RunGenerator1(kFamilies, settings, {reporter, context.workingDirectory, [&] {
+                                                    if (++files == signalAtFile &&
+                                                        (write(signal_[1], "n", 1) != 1 || hold)) {
+                                                        pause();
+                                                    }
+                                                    return test::kDate;
+                                                }});
             _exit(0);
         }
         close(signal_[1]);
@@ -114,7 +116,7 @@ TEST_F(InterruptedRun, LeavesOnlyWholeFilesAndTheNextRunNoAsideFile) {
         {"near the end", 540, false, false},
     };
     for (const auto& at : kMoments) {
-        ChildRun run(settings, at.file, at.held);
+        ChildRun run(settings, context, at.file, at.held);
         ASSERT_TRUE(run.ReachedTheFile()) << at.moment;
         const Tree held = Survey();
         if (at.held) {

@@ -12,13 +12,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace glyphsmith {
+namespace glyphsmith::test {
 namespace {
-
-namespace fs = std::filesystem;
-using test::ReadFile;
-using test::SeriesLines;
-using test::WriteFile;
 
 // Every file under the runs' output directories, with its size: a file written in part
 // is shorter than the whole one.
@@ -34,7 +29,7 @@ std::map<std::string, std::uintmax_t> OutputFiles() {
     return files;
 }
 
-class ReplacedOutput : public test::BadInputTest {
+class ReplacedOutput : public BadInputTest {
   protected:
     static constexpr rlim_t kFileSizeLimit = 16000;
 
@@ -60,7 +55,7 @@ TEST_F(ReplacedOutput, AFailedWriteKeepsTheEarlierFileAndLeavesNoOther) {
     WriteFile("copyright.txt", longLine + "\n");
     settings.bold = true;
     settings.otherStyle = longLine;
-    test::WriteEnc(1, test::EncText());
+    WriteEnc(1, EncText());
     ASSERT_EQ(Gen1(), RunOutcome::Completed);
     ASSERT_EQ(Gen2(), RunOutcome::CompletedWithFailures);
     ASSERT_EQ(Clone(), RunOutcome::Completed);
@@ -68,21 +63,19 @@ TEST_F(ReplacedOutput, AFailedWriteKeepsTheEarlierFileAndLeavesNoOther) {
     const auto earlier = OutputFiles();
 
     EXPECT_EQ(Limited([this] { return Gen1("song hei"); }), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), SeriesLines("Fail to write .htf file", test::Gen1File) +
+    EXPECT_EQ(ReadFile("log.txt"), SeriesLines("Fail to write .htf file", Gen1File) +
                                        SeriesLines("Fail to write .htf file", [](int subfont) {
-                                           return test::HtfFile("hei", subfont);
+                                           return HtfFile("hei", subfont);
                                        }));
     EXPECT_EQ(Limited([this] { return Gen2(); }), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"), test::Progress() + "Failed to write .htf file " +
-                                       test::Gen2File(1) + "!Go to the next file!\n" +
-                                       test::MissingEncLines(2, 94));
+    EXPECT_EQ(ReadFile("log.txt"), Progress() + "Failed to write .htf file " + Gen2File(1) +
+                                       "!Go to the next file!\n" + MissingEncLines(2, 94));
     EXPECT_EQ(Limited([this] { return Clone(); }), RunOutcome::CompletedWithFailures);
-    EXPECT_EQ(ReadFile("log.txt"),
-              SeriesLines("Failed to write cloned .htf file", test::CloneTarget));
+    EXPECT_EQ(ReadFile("log.txt"), SeriesLines("Failed to write cloned .htf file", CloneTarget));
     EXPECT_EQ(Limited([this] { return Alias(); }), RunOutcome::CompletedWithFailures);
     EXPECT_EQ(ReadFile("log.txt"),
               SeriesLines("Failed to write the alias .htf file",
-                          [](int subfont) { return test::AliasFile("x", subfont); }));
+                          [](int subfont) { return AliasFile("x", subfont); }));
 
     EXPECT_EQ(OutputFiles(), earlier);
     EXPECT_TRUE(fs::is_empty("out/gbkhei"));
@@ -93,15 +86,15 @@ TEST_F(ReplacedOutput, ALinkStaysALinkAndItsFileKeepsItsPermissions) {
     WriteFile("kept/gbksong01.htf", "earlier");
     fs::permissions("kept/gbksong01.htf", ownerOnly);
     fs::create_directories("out/gbksong");
-    fs::create_symlink("../../kept/gbksong01.htf", test::Gen1File(1));
-    fs::create_symlink("../../kept/gbksong02.htf", test::Gen1File(2)); // nothing there yet
+    fs::create_symlink("../../kept/gbksong01.htf", Gen1File(1));
+    fs::create_symlink("../../kept/gbksong02.htf", Gen1File(2)); // nothing there yet
 
     EXPECT_EQ(Gen1(), RunOutcome::Completed);
     for (int subfont : {1, 2}) {
-        EXPECT_TRUE(fs::is_symlink(test::Gen1File(subfont))) << subfont;
+        EXPECT_TRUE(fs::is_symlink(Gen1File(subfont))) << subfont;
         const std::string header = "gbksong" + TwoDigits(subfont) + " 0 255";
         EXPECT_EQ(ReadFile("kept/gbksong" + TwoDigits(subfont) + ".htf"),
-                  test::HtfText(header, test::HtfRows(subfont, 0, 255)));
+                  HtfText(header, HtfRows(subfont, 0, 255)));
     }
     EXPECT_EQ(fs::status("kept/gbksong01.htf").permissions(), ownerOnly);
     EXPECT_EQ(std::distance(fs::directory_iterator("kept"), fs::directory_iterator()), 2);
@@ -161,4 +154,4 @@ TEST(ModeBitsLetWrite, OnlyTheClassOfTheCallerCounts) {
 }
 
 } // namespace
-} // namespace glyphsmith
+} // namespace glyphsmith::test

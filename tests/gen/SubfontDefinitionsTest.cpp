@@ -55,7 +55,7 @@ class SubfontDefinitionsTest : public ::testing::Test {
     std::pair<CharacterReference, std::string> Lookup(int subfont, int code) {
         InputShortage shortage("UGBK.sfd");
         const CharacterReference reference = definitions.Reference(subfont, code, shortage);
-        std::optional<RunLog> log = RunLog::Open();
+        std::optional<RunLog> log = RunLog::Open(kRunLogFile);
         shortage.Report(*log, "x.htf");
         log->Close();
         return {reference, test::ReadFile(kRunLogFile)};

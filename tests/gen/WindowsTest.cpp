@@ -15,8 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::Warning;
 
-constexpr CalendarDate kDate{2005, 5, 18};
-
 std::string RawFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -49,7 +47,7 @@ class WindowsTest : public test::RunTest {
         WriteRaw(work.Path() / "MS-GBK-Codepage.txt", Table(lineEnd));
         WriteRaw(work.Path() / "enc" / "GBKSong" / "GBKSONG01.ENC", Enc(lineEnd));
         settings.htfDirectory = "out";
-        RunGenerator2(settings, ui, [] { return kDate; });
+        RunGenerator2(settings, context);
         return RawFile(work.Path() / "out" / "gbksong" / "gbksong01.htf");
     }
 };
@@ -90,9 +88,9 @@ TEST_F(WindowsTest, CloningOntoTheSameFamilyInOtherCaseIsRefused) {
     settings.htfDirectory = "ht";
     const std::string source = "gbksong01 0 0\r\nrow\r\ngbksong01 0 0\r\n";
     WriteRaw(work.Path() / "ht" / "gbksong" / "gbksong01.htf", source);
-    EXPECT_EQ(RunCloning("song", "SONG", settings, ui), RunOutcome::Stopped);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "Warning!");
+    EXPECT_EQ(RunCloning("song", "SONG", settings, context), RunOutcome::Stopped);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_EQ(reporter.messages[0].severity, Severity::Warning);
     EXPECT_EQ(RawFile(work.Path() / "ht" / "gbksong" / "gbksong01.htf"), source);
 }
 
@@ -101,7 +99,7 @@ TEST_F(WindowsTest, NonAsciiPathsNameTheRightFiles) {
     WriteRaw(work.Path() / "MS-GBK-Codepage.txt", Table("\r\n"));
     WriteRaw(work.Path() / "enc" / "gbksong" / "gbksong94.enc", Enc("\r\n"));
     settings.htfDirectory = chinese;
-    RunGenerator2(settings, ui, [] { return kDate; });
+    RunGenerator2(settings, context);
     const fs::path expected =
         work.Path() / std::u8string(chinese.begin(), chinese.end()) / "gbksong" / "gbksong94.htf";
     EXPECT_TRUE(fs::exists(expected));

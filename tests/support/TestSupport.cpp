@@ -3,7 +3,6 @@
 #include "Paths.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -60,20 +59,9 @@ std::string Native(std::string path) {
     return path;
 }
 
-std::string CodePageText(int codes) {
-    const auto hex4 = [](int value) {
-        char digits[8];
-        std::snprintf(digits, sizeof digits, "%04X", value);
-        return std::string(digits);
-    };
-    std::string table = "CODEPAGE 936\n;LeadByte = 0x81\nDBCSTABLE 190\n";
-    for (int j = 0; j < codes; ++j) {
-        table += "0x" + hex4(j % 190).substr(2) + "\t0x" + hex4(0x4E00 + j) + "\n";
-        if (j % 190 == 189) {
-            table += "\n;LeadByte\nDBCSTABLE 190\n"; // the lines between two lead bytes
-        }
-    }
-    return table;
+void PrintTo(const ReportedMessage& message, std::ostream* out) {
+    *out << (message.severity == Severity::Warning ? "warning " : "information ")
+         << ::testing::PrintToString(message.text);
 }
 
 } // namespace glyphsmith::test

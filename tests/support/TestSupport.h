@@ -1,17 +1,36 @@
 #pragma once
 
+#include "Alias.h"
+#include "Cloning.h"
 #include "GenerationSettings.h"
-#include "RunUi.h"
+#include "Generator1.h"
+#include "Generator2.h"
+#include "Paths.h"
+#include "RunContext.h"
+#include "SampleFiles.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace glyphsmith::test {
 
-// A fresh temporary directory that is the working directory for the test's lifetime,
-// since runs keep "log.txt" and "copyright.txt" there.
+namespace fs = std::filesystem;
+
+// The day that every run of a test writes into its dated comments.
+inline constexpr CalendarDate kDate{2005, 5, 18};
+
+inline constexpr const char* kAllCreated = "All .htf files have been created!";
+inline constexpr const char* kSomeFailed =
+    "Some .htf files could not be created; see log.txt for details.";
+inline constexpr const char* kAllAliasCreated = "All alias .htf files have been created!";
+inline constexpr const char* kSomeAliasFailed =
+    "Some alias .htf files could not be created; see log.txt for details.";
+
+// A fresh temporary directory that is the working directory for the test's lifetime, so
+// that the relative paths of a run's settings stay inside it.
 class ScopedWorkDir {
   public:
     ScopedWorkDir();
@@ -35,52 +54,64 @@ std::string ReadFile(const std::filesystem::path& path);
 // A path written with "/" as the program forms it on this platform.
 std::string Native(std::string path);
 
-// A code page 936 table in which the j-th code of the GBK sequence has the value
-// U+4E00 + j, cut after the first `codes` of them.
-std::string CodePageText(int codes = 126 * 190);
-
-// A message box as a run showed it.
-struct ShownMessage {
+// A message as a run reported it.
+struct ReportedMessage {
+    Severity severity;
     std::string text;
-    std::string caption;
-    MessageType type;
 
-    bool operator==(const ShownMessage&) const = default;
+    bool operator==(const ReportedMessage&) const = default;
 };
+void PrintTo(const ReportedMessage& message, std::ostream* out);
 
-// Records what a run shows; the wait cursor must be down whenever a message is shown
-// at the end and when the run returns.
-class RecordingUi : public RunUi {
+// Records what a run reports; its work must have ended whenever it reports at the end and
+// when it returns.
+class RecordingReporter : public RunReporter {
   public:
-    void MessageBox(std::string_view text, std::string_view caption, MessageType type) override {
-        messages.push_back({std::string(text), std::string(caption), type});
+    void Report(Severity severity, std::string_view text) override {
+        messages.push_back({severity, std::string(text)});
     }
-    void BeginWaitCursor() override { ++waitDepth; }
-    void EndWaitCursor() override { --waitDepth; }
+    void WorkBegins() override { ++workDepth; }
+    void WorkEnds() override { --workDepth; }
 
-    std::vector<ShownMessage> messages;
-    int waitDepth = 0;
+    std::vector<ReportedMessage> messages;
+    int workDepth = 0;
 };
 
-inline ShownMessage Warning(const std::string& text) {
-    return {text, "Warning!", MessageType::Exclamation};
+inline ReportedMessage Warning(const std::string& text) {
+    return {Severity::Warning, text};
 }
-inline ShownMessage Information(const std::string& text) {
-    return {text, "Information", MessageType::Ok};
+inline ReportedMessage Information(const std::string& text) {
+    return {Severity::Information, text};
 }
 
-// A run's test: its own working directory, default settings and a recording window.
+// A run's test: its own working directory with an empty template, default settings, a
+// recording reporter and the fixed date. Each run checks that its work has ended when it
+// returns.
 class RunTest : public ::testing::Test {
   protected:
-    // Passes a run's outcome through, checking that the wait cursor is down again.
-    RunOutcome Finished(RunOutcome outcome) {
-        EXPECT_EQ(ui.waitDepth, 0);
-        return outcome;
+    RunTest() { WriteFile("copyright.txt", ""); }
+
+    RunOutcome Gen1(const std::string& fontList = "song") {
+        return Finished(RunGenerator1(fontList, settings, context));
+    }
+    RunOutcome Gen2() { return Finished(RunGenerator2(settings, context)); }
+    RunOutcome Clone(const std::string& from = "song", const std::string& to = "fsong") {
+        return Finished(RunCloning(from, to, settings, context));
+    }
+    RunOutcome Alias(const std::string& target = "song", const std::string& alias = "x") {
+        return Finished(RunAlias(target, alias, settings, context));
     }
 
     ScopedWorkDir work;
     GenerationSettings settings;
-    RecordingUi ui;
+    RecordingReporter reporter;
+    RunContext context{reporter, Utf8(work.Path()), [] { return kDate; }};
+
+  private:
+    RunOutcome Finished(RunOutcome outcome) {
+        EXPECT_EQ(reporter.workDepth, 0);
+        return outcome;
+    }
 };
 
 } // namespace glyphsmith::test

@@ -9,7 +9,6 @@
 #include "SettingsStore.h"
 #include "UserActions.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <ostream>
@@ -39,32 +38,9 @@ Step Answer(int edit, const std::string& text) {
     };
 }
 
-std::string Hex4(int value) {
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "%04X", value);
-    return hex;
-}
-
-// Code i of subfont b stands for U+4E00 + 256 (b - 1) + i, each subfont on one line.
-std::string CompleteSfd() {
-    std::string text = "% made by a test\n% The input encoding is Unicode.\n\n";
-    for (int subfont = 1; subfont <= 94; ++subfont) {
-        text += TwoDigits(subfont);
-        for (int code = 0; code < 256; ++code) {
-            text += " 0x" + Hex4(0x4E00 + 256 * (subfont - 1) + code);
-        }
-        text += '\n';
-    }
-    return text;
-}
-
 // The family song in the layout the generators write, each file with codes 0 and 1.
 void WriteSongFamily(const std::filesystem::path& htfDirectory) {
-    for (int subfont = 1; subfont <= 94; ++subfont) {
-        const std::string name = "gbksong" + TwoDigits(subfont);
-        test::WriteFile(htfDirectory / "gbksong" / (name + ".htf"),
-                        name + " 0 1\n'&#x4E00;' ''   0\n'&#x4E01;' ''   1\n" + name + " 0 1\n");
-    }
+    test::WriteHtfFamily(htfDirectory, "gbksong", 0, 1, "'&#x4E00;' ''   0\n'&#x4E01;' ''   1\n");
 }
 
 // The lines of a text, with an empty last one after a final line end.
@@ -119,7 +95,8 @@ class RunButtonTest : public test::DialogTest {
 TEST_F(RunButtonTest, Generator1WritesWhatTheCommandLineWrites) {
     for (const char* side : {"cli", "window"}) {
         const std::filesystem::path run = EnterRun(side);
-        test::WriteFile(run / "UGBK.sfd", CompleteSfd());
+        test::WriteFile(run / "UGBK.sfd",
+                        test::SfdText("% made by a test\n% The input encoding is Unicode.\n\n"));
         test::WriteFile(run / "copyright.txt", "% made by a test\n% gbk.htf of today\n");
     }
     ClickRun(kGenerator1Button, Answer(kFontListEdit, "song  kai "));

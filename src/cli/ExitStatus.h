@@ -1,0 +1,23 @@
+#pragma once
+
+#include "RunReporter.h"
+
+#include <string>
+
+namespace glyphsmith::cli {
+
+// The exit statuses of glyphsmith-cli, the one place that spells their numbers.
+enum class ExitStatus {
+    Clean = 0,
+    Stopped = 1,      // a warning stopped the run
+    BadArguments = 2, // the command line could not be parsed
+    Failures = 3,     // the run finished but logged failures or notes
+};
+
+// The exit status of a finished run.
+ExitStatus ExitStatusOf(RunOutcome outcome);
+
+// The help's last lines, which say what each exit status means.
+std::string ExitStatusHelp();
+
+} // namespace glyphsmith::cli
