@@ -50,9 +50,8 @@ class AsideFile {
     bool IsOpen() const { return !hold_.path.empty(); }
     std::filesystem::path Directory() const { return hold_.path.parent_path(); }
 
-    // Gives a file that served an earlier target the permissions of the next one, an
-    // existing file of the same directory.
-    void Fit(const TargetStatus& target);
+    // Gives the file the permissions of an existing target; false when it keeps others.
+    bool Fit(const TargetStatus& target);
 
     // Writes text with the platform's line ends, closes the file and puts it in place of
     // target. False when any of them failed; the aside file is removed then and target is

@@ -162,11 +162,12 @@ AsideFile::Opening AsideFile::OpenNew(const fs::path& path, const TargetStatus& 
     return Opening::Opened;
 }
 
-void AsideFile::Fit(const TargetStatus& target) {
+bool AsideFile::Fit(const TargetStatus& target) {
     // Where the umask withheld some, or the file served a target of other permissions.
     if (hold_.permissions != target.permissions && fchmod(hold_.fd, target.permissions) == 0) {
         hold_.permissions = target.permissions;
     }
+    return hold_.permissions == target.permissions;
 }
 
 AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const fs::path& target,

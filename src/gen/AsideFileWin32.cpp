@@ -71,7 +71,9 @@ AsideFile::Opening AsideFile::OpenNew(const fs::path& path, const TargetStatus&)
 }
 
 // Permissions on Windows are the directory's, inherited by every new file.
-void AsideFile::Fit(const TargetStatus&) {}
+bool AsideFile::Fit(const TargetStatus&) {
+    return true;
+}
 
 AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const fs::path& target,
                                                    bool) {

@@ -51,9 +51,9 @@ bool CloseOutputFile(std::ofstream& out) {
 }
 
 AsideFile OutputFiles::AsideFor(const fs::path& directory, const TargetStatus& target) {
+    // A file that kept the permissions of its earlier target could show the text to others.
     if (spare_.IsOpen() && spare_.Directory() == directory &&
-        target.kind == TargetKind::ReplaceableFile) {
-        spare_.Fit(target);
+        target.kind == TargetKind::ReplaceableFile && spare_.Fit(target)) {
         return std::move(spare_);
     }
     spare_.Discard();
