@@ -8,6 +8,14 @@ namespace glyphsmith {
 
 namespace fs = std::filesystem;
 
+AsideFile& AsideFile::operator=(AsideFile&& other) noexcept {
+    if (this != &other) {
+        Discard();
+        hold_ = std::exchange(other.hold_, {});
+    }
+    return *this;
+}
+
 bool AsideFile::Create(const fs::path& directory, const TargetStatus& target) {
     static std::atomic<unsigned long> numbers{0};
     constexpr int kMostTries = 100;
@@ -21,13 +29,17 @@ bool AsideFile::Create(const fs::path& directory, const TargetStatus& target) {
     return false;
 }
 
-bool AsideFile::Replace(std::string_view text, const fs::path& target) {
-    const bool replaced = IsOpen() && WriteAndRename(text, target);
-    if (replaced) {
-        path_.clear();
+bool AsideFile::Replace(std::string_view text, const fs::path& target, const TargetStatus& status) {
+    const Placement placement =
+        IsOpen() ? WriteAndPutInPlace(text, target, status.kind == TargetKind::ReplaceableFile)
+                 : Placement::Failed;
+    if (placement == Placement::Renamed) {
+        hold_.path.clear(); // the name is the target's now
     }
-    Discard();
-    return replaced;
+    if (placement != Placement::Exchanged || !ReclaimEarlierFile()) {
+        Discard();
+    }
+    return placement != Placement::Failed;
 }
 
 } // namespace glyphsmith

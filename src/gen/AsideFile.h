@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace glyphsmith {
@@ -23,7 +24,7 @@ struct TargetStatus {
 // One look at path; a link in its last part is not followed.
 TargetStatus LookAtTarget(const std::filesystem::path& path);
 
-// A file written beside its target and renamed over it once it is complete, so that a
+// A file written beside its target and put in its place once it is complete, so that a
 // failed write or an interrupted run leaves the earlier file whole.
 //
 // While an aside file exists under its name, its writer holds it in a way that the system
@@ -38,37 +39,64 @@ class AsideFile {
   public:
     AsideFile() = default;
     ~AsideFile() { Discard(); }
+    AsideFile(AsideFile&& other) noexcept : hold_(std::exchange(other.hold_, {})) {}
+    AsideFile& operator=(AsideFile&& other) noexcept;
     AsideFile(const AsideFile&) = delete;
     AsideFile& operator=(const AsideFile&) = delete;
 
     // Creates the file in directory, exclusively, under a name that no other file there
     // has; a target that exists lends it its permissions. False when it cannot be created.
     bool Create(const std::filesystem::path& directory, const TargetStatus& target);
-    bool IsOpen() const { return !path_.empty(); }
+    bool IsOpen() const { return !hold_.path.empty(); }
+    std::filesystem::path Directory() const { return hold_.path.parent_path(); }
 
-    // Writes text with the platform's line ends, closes the file and renames it over
+    // Gives the file the permissions of an existing target; false when it keeps others.
+    bool Fit(const TargetStatus& target);
+
+    // Writes text with the platform's line ends, closes the file and puts it in place of
     // target. False when any of them failed; the aside file is removed then and target is
     // as it was.
-    bool Replace(std::string_view text, const std::filesystem::path& target);
+    //
+    // A target file is swapped with the aside file in one step where the file system can
+    // (Linux: ext4, XFS, Btrfs, tmpfs), which leaves the earlier file under the aside
+    // file's name. Where nothing could tell that file from a new one of this process, it
+    // stays open, emptied, and serves the next target of the directory (IsOpen): a run
+    // over an earlier tree then neither makes nor frees an inode per file. Otherwise, and
+    // where the target was renamed over, nothing is left.
+    bool Replace(std::string_view text, const std::filesystem::path& target,
+                 const TargetStatus& status);
 
     // Removes the file, if it is still there.
     void Discard();
 
   private:
     enum class Opening { Opened, NameTaken, Failed };
+    enum class Placement { Renamed, Exchanged, Failed };
 
     // Creates the file at path and takes hold of it.
     Opening OpenNew(const std::filesystem::path& path, const TargetStatus& target);
-    // Writes text, closes the file and renames it over target; the file is left for
-    // Discard when any of them fails.
-    bool WriteAndRename(std::string_view text, const std::filesystem::path& target);
+    // Writes text, closes the file and puts it in place of target, by an exchange where
+    // exchange is true and the file system can; the file is left for Discard when any of
+    // them fails.
+    Placement WriteAndPutInPlace(std::string_view text, const std::filesystem::path& target,
+                                 bool exchange);
+    // Takes hold of the earlier file that an exchange left under the file's name and
+    // empties it; false when it cannot serve as a new file.
+    bool ReclaimEarlierFile();
 
-    std::filesystem::path path_; // empty when there is no aside file
+    struct Hold {
+        std::filesystem::path path; // empty when there is no aside file
 #ifdef _WIN32
-    void* handle_ = nullptr;
+        void* handle = nullptr;
 #else
-    int fd_ = -1;
+        int fd = -1;
+        unsigned permissions = 0;
+        // What a new file of this process in the directory is owned by.
+        unsigned uid = 0;
+        unsigned gid = 0;
 #endif
+    };
+    Hold hold_;
 };
 
 // The number that this process's aside file names carry.

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#ifdef __linux__
+#include <sys/xattr.h>
+#endif
 #include <unistd.h>
 
 namespace glyphsmith {
@@ -59,23 +63,43 @@ bool WriteAll(int fd, std::string_view text) {
     return true;
 }
 
-// Locks the new file, the mark of a live writer, and gives it the target's permissions
-// where the umask withheld some. False when a sweep got to the file between its creation
-// and the lock: the sweep holds the lock or has removed the file.
-bool Claim(int fd, const TargetStatus& target) {
+// Locks an open aside file, the mark of a live writer. False when a sweep got to the file
+// first: the sweep holds the lock, or has removed the file, which then has no link left.
+bool Lock(int fd, struct stat& file) {
     // Where the file system has no locks, no sweep can lock the file either, so it stays.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
         return false;
     }
-    struct stat file {};
-    if (fstat(fd, &file) != 0 || file.st_nlink == 0) {
+    return fstat(fd, &file) == 0 && file.st_nlink > 0;
+}
+
+// Swaps the complete aside file with the target file in one step.
+bool ExchangeNames(int asideFd, const fs::path& aside, const fs::path& target) {
+#ifdef __linux__
+    // ext4 and Btrfs start writing out a file that is renamed over another, so that after a
+    // power cut the name holds the earlier text or the new one, never an empty file; they do
+    // not for an exchange, so it is asked for here.
+    sync_file_range(asideFd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    return renameat2(AT_FDCWD, aside.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0;
+#else
+    (void)asideFd, (void)aside, (void)target;
+    return false;
+#endif
+}
+
+// Whether the earlier file of a target, left by an exchange, could be a new file of this
+// process: anything else would carry its owner, its access control list or its other
+// links (whose text must stay) to another target.
+bool CouldBeNew(int fd, const struct stat& file, unsigned uid, unsigned gid) {
+    if (!S_ISREG(file.st_mode) || file.st_nlink != 1 || file.st_uid != uid || file.st_gid != gid) {
         return false;
     }
-    if (target.kind != TargetKind::Missing &&
-        (file.st_mode & kPermissionBits) != target.permissions) {
-        fchmod(fd, target.permissions);
-    }
+#ifdef __linux__
+    return fgetxattr(fd, "system.posix_acl_access", nullptr, 0) < 0;
+#else
+    (void)fd;
     return true;
+#endif
 }
 
 } // namespace
@@ -121,36 +145,67 @@ unsigned long CurrentProcessId() {
 AsideFile::Opening AsideFile::OpenNew(const fs::path& path, const TargetStatus& target) {
     // A fresh file gets what the user's umask leaves of 0666, as any new file does.
     const mode_t mode = target.kind == TargetKind::Missing ? 0666 : target.permissions & 0777;
-    fd_ = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd_ < 0) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0) {
         return errno == EEXIST ? Opening::NameTaken : Opening::Failed;
     }
-    if (!Claim(fd_, target)) {
+    struct stat file {};
+    if (!Lock(fd, file)) {
         // The sweep removes it, or a later one does; take another name.
-        CloseIfOpen(fd_);
+        close(fd);
         return Opening::NameTaken;
     }
-    path_ = path;
+    hold_ = {path, fd, file.st_mode & kPermissionBits, file.st_uid, file.st_gid};
+    if (target.kind != TargetKind::Missing) {
+        Fit(target);
+    }
     return Opening::Opened;
 }
 
-bool AsideFile::WriteAndRename(std::string_view text, const fs::path& target) {
+bool AsideFile::Fit(const TargetStatus& target) {
+    // Where the umask withheld some, or the file served a target of other permissions.
+    if (hold_.permissions != target.permissions && fchmod(hold_.fd, target.permissions) == 0) {
+        hold_.permissions = target.permissions;
+    }
+    return hold_.permissions == target.permissions;
+}
+
+AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const fs::path& target,
+                                                   bool exchange) {
     // The close reports what a network file system could not write back. A second
-    // descriptor of the same open file keeps the lock until the rename, so that no sweep
-    // takes the complete file for an abandoned one.
-    const int lockKeeper = dup(fd_);
-    const bool written = WriteAll(fd_, text);
-    const bool closed = close(fd_) == 0;
-    fd_ = lockKeeper;
-    return written && closed && rename(path_.c_str(), target.c_str()) == 0;
+    // descriptor of the same open file keeps the lock until the file is in place, so that
+    // no sweep takes the complete file for an abandoned one.
+    const int lockKeeper = dup(hold_.fd);
+    const bool written = WriteAll(hold_.fd, text);
+    const bool closed = close(hold_.fd) == 0;
+    hold_.fd = lockKeeper;
+    if (!written || !closed) {
+        return Placement::Failed;
+    }
+    if (exchange && ExchangeNames(hold_.fd, hold_.path, target)) {
+        return Placement::Exchanged;
+    }
+    return rename(hold_.path.c_str(), target.c_str()) == 0 ? Placement::Renamed : Placement::Failed;
+}
+
+bool AsideFile::ReclaimEarlierFile() {
+    CloseIfOpen(hold_.fd); // the new file's, which is in place now and needs no hold
+    hold_.fd = open(hold_.path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    struct stat earlier {};
+    if (hold_.fd < 0 || !Lock(hold_.fd, earlier) ||
+        !CouldBeNew(hold_.fd, earlier, hold_.uid, hold_.gid) || ftruncate(hold_.fd, 0) != 0) {
+        return false;
+    }
+    hold_.permissions = earlier.st_mode & kPermissionBits;
+    return true;
 }
 
 void AsideFile::Discard() {
     if (IsOpen()) {
-        unlink(path_.c_str());
-        path_.clear();
+        unlink(hold_.path.c_str());
+        hold_.path.clear();
     }
-    CloseIfOpen(fd_);
+    CloseIfOpen(hold_.fd);
 }
 
 void RemoveIfAbandoned(const fs::path& file) {

@@ -66,27 +66,38 @@ AsideFile::Opening AsideFile::OpenNew(const fs::path& path, const TargetStatus&)
     if (file == INVALID_HANDLE_VALUE) {
         return GetLastError() == ERROR_FILE_EXISTS ? Opening::NameTaken : Opening::Failed;
     }
-    handle_ = file;
-    path_ = path;
+    hold_ = {path, file};
     return Opening::Opened;
 }
 
-bool AsideFile::WriteAndRename(std::string_view text, const fs::path& target) {
-    // Renamed while still open, so that no sweep can take the complete file for an
-    // abandoned one.
-    return WriteAll(handle_, WithCrLf(text)) &&
-           MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+// Permissions on Windows are the directory's, inherited by every new file.
+bool AsideFile::Fit(const TargetStatus&) {
+    return true;
+}
+
+AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const fs::path& target,
+                                                   bool) {
+    // Windows swaps no two names in one step: the file is renamed over the target while
+    // still open, so that no sweep can take the complete file for an abandoned one.
+    const bool placed =
+        WriteAll(hold_.handle, WithCrLf(text)) &&
+        MoveFileExW(hold_.path.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    return placed ? Placement::Renamed : Placement::Failed;
+}
+
+bool AsideFile::ReclaimEarlierFile() {
+    return false;
 }
 
 void AsideFile::Discard() {
     if (IsOpen()) {
         // Removed once the handle is closed.
-        DeleteFileW(path_.c_str());
-        path_.clear();
+        DeleteFileW(hold_.path.c_str());
+        hold_.path.clear();
     }
-    if (handle_ != nullptr) {
-        CloseHandle(handle_);
-        handle_ = nullptr;
+    if (hold_.handle != nullptr) {
+        CloseHandle(hold_.handle);
+        hold_.handle = nullptr;
     }
 }
 

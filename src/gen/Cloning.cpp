@@ -50,7 +50,7 @@ class FamilyCloner {
     // source file before reading it.
     bool RequireTwoDirectories(RunFrame& run) const;
     std::string TargetDirectory() const { return to_.DirectoryIn(directory_); }
-    void Clone(RunLog& log, int subfont) const;
+    void Clone(RunFrame& run, int subfont) const;
 
   private:
     const std::string& directory_;
@@ -69,7 +69,8 @@ bool FamilyCloner::RequireTwoDirectories(RunFrame& run) const {
     return false;
 }
 
-void FamilyCloner::Clone(RunLog& log, int subfont) const {
+void FamilyCloner::Clone(RunFrame& run, int subfont) const {
+    RunLog& log = run.Log();
     const std::string sourcePath = from_.PathIn(directory_, subfont);
     std::ifstream source = OpenInputFile(sourcePath);
     if (!source) {
@@ -77,7 +78,7 @@ void FamilyCloner::Clone(RunLog& log, int subfont) const {
         return;
     }
     const std::string targetPath = to_.PathIn(directory_, subfont);
-    OutputFile target(targetPath);
+    OutputFile target(targetPath, run.Outputs());
     if (!target.IsOpen()) {
         log.Fail(FileFailureLine(kClonedFiles.create, targetPath, PlaceOfSubfont(subfont)));
         return;
@@ -152,7 +153,7 @@ RunOutcome RunCloning(const std::string& clonedFrom, const std::string& clonedTo
         return RunOutcome::Stopped;
     }
     for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
-        cloner.Clone(run.Log(), subfont);
+        cloner.Clone(run, subfont);
     }
     return run.Finish(kHtfClosingTexts);
 }

@@ -50,14 +50,27 @@ bool CloseOutputFile(std::ofstream& out) {
     return !out.fail();
 }
 
-OutputFile::OutputFile(const std::string& path) : target_(FsPath(path)) {
-    const TargetStatus target = FollowLinks(target_);
-    switch (target.kind) {
+AsideFile OutputFiles::AsideFor(const fs::path& directory, const TargetStatus& target) {
+    // A file that kept the permissions of its earlier target could show the text to others.
+    if (spare_.IsOpen() && spare_.Directory() == directory &&
+        target.kind == TargetKind::ReplaceableFile && spare_.Fit(target)) {
+        return std::move(spare_);
+    }
+    spare_.Discard();
+    if (swept_.insert(directory).second) {
+        RemoveStaleAsideFiles(directory);
+    }
+    AsideFile aside;
+    aside.Create(directory, target);
+    return aside;
+}
+
+OutputFile::OutputFile(const std::string& path, OutputFiles& run)
+    : run_(run), target_(FsPath(path)), status_(FollowLinks(target_)) {
+    switch (status_.kind) {
     case TargetKind::Missing:
     case TargetKind::ReplaceableFile:
-        // The first file of a run in a directory clears what an interrupted run left there.
-        RemoveStaleAsideFilesWhenDue(target_.parent_path());
-        aside_.Create(target_.parent_path(), target);
+        aside_ = run_.AsideFor(target_.parent_path(), status_);
         break;
     case TargetKind::KeptFile:
         break;
@@ -75,7 +88,9 @@ bool OutputFile::Commit() {
         inPlace_ << text_.view();
         return CloseOutputFile(inPlace_);
     }
-    return aside_.Replace(text_.view(), target_);
+    const bool replaced = aside_.Replace(text_.view(), target_, status_);
+    run_.Keep(std::move(aside_));
+    return replaced;
 }
 
 std::ifstream OpenInputFile(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -17,15 +18,38 @@ std::ofstream CreateOutputFile(const std::string& path);
 // Closes an output file; false when any write or the close failed.
 bool CloseOutputFile(std::ofstream& out);
 
+// What the output files of one run share: the directories that the run has looked through
+// for an interrupted run's aside files, and the aside file that the latest replaced file
+// left, which serves the next file of its directory.
+class OutputFiles {
+  public:
+    OutputFiles() = default;
+    OutputFiles(const OutputFiles&) = delete;
+    OutputFiles& operator=(const OutputFiles&) = delete;
+
+    // An aside file for a target in directory; not open when none can be created. The
+    // run's first file in a directory clears what an interrupted run left there.
+    AsideFile AsideFor(const std::filesystem::path& directory, const TargetStatus& target);
+    // Keeps what an output file's aside file left for the next file.
+    void Keep(AsideFile&& aside) { spare_ = std::move(aside); }
+    // Removes the kept aside file once the run writes no more files.
+    void Close() { spare_.Discard(); }
+
+  private:
+    std::set<std::filesystem::path> swept_;
+    AsideFile spare_;
+};
+
 // An output file of a run, which replaces its target whole: the text is kept in memory,
-// written at once into a new file beside the target and renamed over it only once it is
+// written at once into a file beside the target and put in its place only once it is
 // complete and closed, so that a failed write keeps the earlier file and leaves no partial
 // one. A symbolic link stays a link: the file it points to is the one replaced; the new
 // file takes the earlier one's permissions. A file that may not be written, such as a
-// read-only one, is not replaced.
+// read-only one, is not replaced. A hard-linked target is replaced under the one name
+// written to; its other names keep the earlier text.
 class OutputFile {
   public:
-    explicit OutputFile(const std::string& path);
+    OutputFile(const std::string& path, OutputFiles& run);
 
     // False when the file cannot be created; nothing has been touched then.
     bool IsOpen() const { return aside_.IsOpen() || inPlace_.is_open(); }
@@ -36,7 +60,9 @@ class OutputFile {
     bool Commit();
 
   private:
+    OutputFiles& run_;
     std::filesystem::path target_; // with its links followed
+    TargetStatus status_;
     AsideFile aside_;
     std::ofstream inPlace_; // a device, which holds no earlier text to keep
     std::ostringstream text_;

@@ -9,9 +9,46 @@
 #include "SubfontDefinitions.h"
 #include "SubfontRangeTable.h"
 
+#include <array>
+#include <optional>
+
 namespace glyphsmith {
 
 namespace {
+
+// The rows of each subfont with what the definitions could not give, formed at the first
+// family that writes the subfont: they are the same for every family, whose files differ
+// only in header, trailer and dated comment lines.
+class FormedSubfonts {
+  public:
+    struct Subfont {
+        std::string rows;
+        InputShortage shortage;
+    };
+
+    FormedSubfonts(const SubfontDefinitions& definitions, const GenerationSettings& settings)
+        : definitions_(definitions), settings_(settings) {}
+
+    const Subfont& Of(int subfont);
+
+  private:
+    const SubfontDefinitions& definitions_;
+    const GenerationSettings& settings_;
+    std::array<std::optional<Subfont>, kSubfontCount> formed_;
+};
+
+const FormedSubfonts::Subfont& FormedSubfonts::Of(int subfont) {
+    std::optional<Subfont>& formed = formed_[subfont - 1];
+    if (!formed) {
+        InputShortage shortage(settings_.sfdFile);
+        const CodeSource codes = [&](int code, bool rowWritten) -> CharacterReference {
+            return rowWritten ? definitions_.Reference(subfont, code, shortage) : std::nullopt;
+        };
+        std::string rows = FormRows(subfont, settings_.discardBlanks, codes);
+        formed = Subfont{std::move(rows), std::move(shortage)};
+    }
+    return *formed;
+}
 
 // The files of one family of the list, from the subfont definitions.
 class FamilyFromDefinitions {
@@ -20,18 +57,18 @@ class FamilyFromDefinitions {
                           const std::string& family)
         : settings_(settings), run_(run), font_(FontName::OfGbkFamily(family)) {}
 
-    void Run(const SubfontDefinitions& definitions);
+    void Run(const SubfontDefinitions& definitions, FormedSubfonts& subfonts);
 
   private:
     void NoteProblems(const SubfontDefinitions& definitions);
-    void GenerateSubfont(const SubfontDefinitions& definitions, int subfont);
+    void GenerateSubfont(const FormedSubfonts::Subfont& formed, int subfont);
 
     const GenerationSettings& settings_;
     RunFrame& run_;
     const FontName font_;
 };
 
-void FamilyFromDefinitions::Run(const SubfontDefinitions& definitions) {
+void FamilyFromDefinitions::Run(const SubfontDefinitions& definitions, FormedSubfonts& subfonts) {
     const std::string directory = font_.DirectoryIn(settings_.htfDirectory);
     if (!run_.MakeDirectory(directory, Generator1DirectoryFailedText(directory),
                             DirectoryFailure::Logged)) {
@@ -39,7 +76,7 @@ void FamilyFromDefinitions::Run(const SubfontDefinitions& definitions) {
     }
     NoteProblems(definitions);
     for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
-        GenerateSubfont(definitions, subfont);
+        GenerateSubfont(subfonts.Of(subfont), subfont);
     }
 }
 
@@ -49,17 +86,16 @@ void FamilyFromDefinitions::NoteProblems(const SubfontDefinitions& definitions) 
     }
 }
 
-void FamilyFromDefinitions::GenerateSubfont(const SubfontDefinitions& definitions, int subfont) {
+void FamilyFromDefinitions::GenerateSubfont(const FormedSubfonts::Subfont& formed, int subfont) {
     const std::string htfPath = font_.PathIn(settings_.htfDirectory, subfont);
-    InputShortage shortage(settings_.sfdFile);
-    const CodeSource codes = [&](int code, bool rowWritten) -> CharacterReference {
-        return rowWritten ? definitions.Reference(subfont, code, shortage) : std::nullopt;
-    };
-    run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator1Files, [&](std::ostream& out) {
-        WriteHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(),
-                     run_.DateOfFile(), codes);
-    });
-    shortage.Report(run_.Log(), htfPath);
+    const bool written =
+        run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator1Files, [&](std::ostream& out) {
+            WriteFormedHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(),
+                               run_.DateOfFile()(), formed.rows);
+        });
+    if (written) { // a file that could not be created took no codes
+        formed.shortage.Report(run_.Log(), htfPath);
+    }
 }
 
 } // namespace
@@ -87,13 +123,14 @@ RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& 
     }
     // Read once for all families, which take their codes from the same definitions.
     const SubfontDefinitions definitions = SubfontDefinitions::Read(sfd);
+    FormedSubfonts subfonts(definitions, settings);
     for (const std::string& family : SplitFontList(fontList)) {
         if (HoldsPathSeparator(family)) {
             // Its files would land outside the chosen directory.
             run.Log().Fail(NameRefusedText(family));
             continue;
         }
-        FamilyFromDefinitions(settings, run, family).Run(definitions);
+        FamilyFromDefinitions(settings, run, family).Run(definitions, subfonts);
     }
     return run.Finish(kHtfClosingTexts);
 }

@@ -24,14 +24,14 @@ void AppendRowText(std::string& text, const CharacterReference& reference, int c
 }
 
 // The codes whose rows are written.
-SubfontRange WrittenRange(const HtfFileSpec& file) {
-    return file.discardBlanks ? RangeOfSubfont(file.subfont) : SubfontRange{0, 255};
+SubfontRange WrittenRange(int subfont, bool discardBlanks) {
+    return discardBlanks ? RangeOfSubfont(subfont) : SubfontRange{0, 255};
 }
 
 } // namespace
 
 std::string HtfHeaderLine(const HtfFileSpec& file) {
-    const SubfontRange range = WrittenRange(file);
+    const SubfontRange range = WrittenRange(file.subfont, file.discardBlanks);
     return file.font.Subfont(file.subfont) + " " + std::to_string(range.first) + " " +
            std::to_string(range.last) + "\n";
 }
@@ -42,24 +42,46 @@ std::string RowText(const CharacterReference& reference, int code) {
     return text;
 }
 
-void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTemplate& copyright,
-                  const Clock& dateOfFile, const CodeSource& codes) {
-    // The whole file is formed in memory and written at once.
-    const std::string header = HtfHeaderLine(file);
-    std::string text = header;
-    text.reserve(kCodesPerSubfont * 64);
-    RowCompleter completer(copyright, DatedComment(file.font, file.subfont, dateOfFile()));
-    const SubfontRange range = WrittenRange(file);
+std::string FormRows(int subfont, bool discardBlanks, const CodeSource& codes) {
+    // Rows are kept for a whole run: room for exactly as many as the file writes.
+    constexpr std::size_t kRowSize = 18; // with its line end
+    const SubfontRange range = WrittenRange(subfont, discardBlanks);
+    std::string rows;
+    rows.reserve(kRowSize * static_cast<std::size_t>(range.last - range.first + 1));
     for (int code = 0; code < kCodesPerSubfont; ++code) {
         const bool written = code >= range.first && code <= range.last;
         const CharacterReference reference = codes(code, written);
         if (written) {
-            AppendRowText(text, reference, code);
-            completer.Complete(text);
+            AppendRowText(rows, reference, code);
+            rows.push_back('\n');
         }
+    }
+    return rows;
+}
+
+void WriteFormedHtfFile(std::ostream& out, const HtfFileSpec& file,
+                        const CopyrightTemplate& copyright, CalendarDate date,
+                        std::string_view rows) {
+    // The whole file is formed in memory and written at once.
+    const std::string header = HtfHeaderLine(file);
+    std::string text = header;
+    text.reserve(kCodesPerSubfont * 64);
+    RowCompleter completer(copyright, DatedComment(file.font, file.subfont, date));
+    for (std::size_t start = 0; start < rows.size();) {
+        const std::size_t end = rows.find('\n', start);
+        text.append(rows.substr(start, end - start));
+        completer.Complete(text);
+        start = end + 1;
     }
     text.append(header);
     out << text;
+}
+
+void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTemplate& copyright,
+                  const Clock& dateOfFile, const CodeSource& codes) {
+    const CalendarDate date = dateOfFile();
+    WriteFormedHtfFile(out, file, copyright, date,
+                       FormRows(file.subfont, file.discardBlanks, codes));
 }
 
 } // namespace glyphsmith

@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace glyphsmith {
 
@@ -32,8 +33,18 @@ std::string HtfHeaderLine(const HtfFileSpec& file);
 // The 17 characters of a row before its template line.
 std::string RowText(const CharacterReference& reference, int code);
 
+// The rows that a file of the subfont writes, each before its template line and ended by a
+// line end. They do not depend on the family, so one forming may serve many files.
+std::string FormRows(int subfont, bool discardBlanks, const CodeSource& codes);
+
+// Writes header, rows and trailer of one .htf file, each formed row completed by its
+// template line.
+void WriteFormedHtfFile(std::ostream& out, const HtfFileSpec& file,
+                        const CopyrightTemplate& copyright, CalendarDate date,
+                        std::string_view rows);
+
 // Writes header, rows and trailer of one .htf file. The date of its dated comments is
-// taken from dateOfFile once, after the header.
+// taken from dateOfFile once, before the rows.
 void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTemplate& copyright,
                   const Clock& dateOfFile, const CodeSource& codes);
 

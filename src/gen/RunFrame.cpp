@@ -1,7 +1,6 @@
 #include "RunFrame.h"
 
 #include "EnsureDirectory.h"
-#include "Files.h"
 #include "Paths.h"
 
 namespace glyphsmith {
@@ -67,7 +66,7 @@ bool RunFrame::MakeDirectory(const std::string& path, std::string_view failedTex
 bool RunFrame::WriteFile(const std::string& path, SeriesPlace place,
                          const FileFailureTexts& failures,
                          const std::function<void(std::ostream&)>& write) {
-    OutputFile file(path);
+    OutputFile file(path, outputs_);
     if (!file.IsOpen()) {
         log_->Fail(FileFailureLine(failures.create, path, place));
         return false;
@@ -124,6 +123,7 @@ void RunFrame::BeginWork() {
 }
 
 void RunFrame::EndWork() {
+    outputs_.Close();
     if (working_) {
         working_ = false;
         context_.reporter.WorkEnds();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CopyrightTemplate.h"
+#include "Files.h"
 #include "RunContext.h"
 #include "RunLog.h"
 #include "RunTexts.h"
@@ -53,6 +54,10 @@ class RunFrame {
     bool WriteFile(const std::string& path, SeriesPlace place, const FileFailureTexts& failures,
                    const std::function<void(std::ostream&)>& write);
 
+    // What the run's output files share; each run begins with its own, so that its first
+    // file in a directory clears what an interrupted run left there, also in a program
+    // that makes many runs.
+    OutputFiles& Outputs() { return outputs_; }
     RunLog& Log() { return *log_; }
     const CopyrightTemplate& Template() const { return *template_; }
     const Clock& DateOfFile() const { return context_.clock; }
@@ -75,6 +80,7 @@ class RunFrame {
     const RunContext& context_;
     std::optional<RunLog> log_;
     std::optional<CopyrightTemplate> template_;
+    OutputFiles outputs_;
     bool working_ = false;
 };
 

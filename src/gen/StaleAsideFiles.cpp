@@ -3,7 +3,6 @@
 #include "AsideFile.h"
 
 #include <algorithm>
-#include <mutex>
 #include <system_error>
 
 namespace glyphsmith {
@@ -50,27 +49,6 @@ void RemoveStaleAsideFiles(const fs::path& directory) {
         if (entry->symlink_status(gone).type() == fs::file_type::regular) {
             RemoveIfAbandoned(entry->path());
         }
-    }
-}
-
-bool SweepSchedule::Due(const fs::path& directory, Clock::time_point now) {
-    const bool due = !any_ || directory != last_ || now - lastTime_ > kPause;
-    last_ = directory;
-    lastTime_ = now;
-    any_ = true;
-    return due;
-}
-
-void RemoveStaleAsideFilesWhenDue(const fs::path& directory) {
-    static std::mutex mutex;
-    static SweepSchedule schedule;
-    bool due = false;
-    {
-        const std::lock_guard lock(mutex);
-        due = schedule.Due(directory, SweepSchedule::Clock::now());
-    }
-    if (due) {
-        RemoveStaleAsideFiles(directory);
     }
 }
 

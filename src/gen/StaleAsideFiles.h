@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,28 +22,6 @@ template <typename Char> bool IsAsideFileName(std::basic_string_view<Char> name)
 // Removes the aside files in directory whose writers have ended (AsideFile says how it
 // tells), left by a run that was killed or lost its power.
 void RemoveStaleAsideFiles(const std::filesystem::path& directory);
-
-// When a directory is looked through for stale aside files: the first time a process
-// writes into it, and again when the process has written elsewhere in between or a while
-// has passed. A run writes its files one after another, directory by directory, so each
-// of its directories is looked through once per run, also in a window program that makes
-// many runs.
-class SweepSchedule {
-  public:
-    using Clock = std::chrono::steady_clock;
-    static constexpr Clock::duration kPause = std::chrono::seconds(1);
-
-    // Whether a file about to be written into directory at time now asks for a sweep.
-    bool Due(const std::filesystem::path& directory, Clock::time_point now);
-
-  private:
-    std::filesystem::path last_; // of the latest file
-    Clock::time_point lastTime_{};
-    bool any_ = false;
-};
-
-// RemoveStaleAsideFiles when the process's schedule says it is due.
-void RemoveStaleAsideFilesWhenDue(const std::filesystem::path& directory);
 
 template <typename Char> bool IsAsideFileName(std::basic_string_view<Char> name) {
     std::string ascii;

@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::size_t kFirstEntryColumn = 4;
 constexpr std::size_t kEntryStep = 7;
-constexpr std::size_t kEntryWidth = 5;
 
 // The GBK sequence has 126 lead bytes of 190 codes: the last 124 codes of subfont 94 lie
 // beyond it, so the file rightly lists only 132 codes there.
@@ -33,7 +32,7 @@ std::string_view EntryPart(std::string_view line) {
 }
 
 SfdEntryKind KindOf(std::string_view text) {
-    const bool wellFormed = text.size() == kEntryWidth && text[0] == 'x' &&
+    const bool wellFormed = text.size() == kSfdEntryWidth && text[0] == 'x' &&
                             std::all_of(text.begin() + 1, text.end(), [](char c) {
                                 return std::isxdigit(static_cast<unsigned char>(c)) != 0;
                             });
@@ -72,7 +71,7 @@ std::vector<SfdEntry> SfdLineEntries(std::string_view line, std::size_t most) {
     std::vector<SfdEntry> entries;
     for (std::size_t column = kFirstEntryColumn; column < part.size() && entries.size() < most;
          column += kEntryStep) {
-        const std::string_view text = part.substr(column, kEntryWidth);
+        const std::string_view text = part.substr(column, kSfdEntryWidth);
         entries.push_back({std::string(text), KindOf(text)});
     }
     return entries;
@@ -116,9 +115,10 @@ void SubfontDefinitions::Take(int subfont, std::string_view line, int lineNumber
     listed.lastLine = lineNumber;
     // One entry beyond the subfont's room is enough to tell that it lists too many, however
     // long the line.
-    for (SfdEntry& entry : SfdLineEntries(line, kCodesPerSubfont + 1 - listed.entries.size())) {
+    for (const SfdEntry& entry :
+         SfdLineEntries(line, kCodesPerSubfont + 1 - listed.entries.size())) {
         if (listed.entries.size() < kCodesPerSubfont) {
-            listed.entries.push_back({std::move(entry), lineNumber});
+            listed.entries.emplace_back(entry, lineNumber);
         } else if (!listed.overfull) {
             listed.overfull = true;
             problems_.push_back({lineNumber, "subfont " + TwoDigits(subfont) +
@@ -144,17 +144,23 @@ CharacterReference SubfontDefinitions::Reference(int subfont, int code,
         return std::nullopt;
     }
     const ListedEntry& listedEntry = listed.entries[code];
-    switch (listedEntry.entry.kind) {
+    switch (listedEntry.kind) {
     case SfdEntryKind::Character:
-        return listedEntry.entry.text;
+        return listedEntry.Text();
     case SfdEntryKind::NoCharacter:
         return std::nullopt;
     case SfdEntryKind::Malformed:
         break;
     }
-    shortage.Record(listedEntry.line, "the entry \"" + listedEntry.entry.text +
+    shortage.Record(listedEntry.line, "the entry \"" + listedEntry.Text() +
                                           "\" is not x and four hexadecimal digits");
     return std::nullopt;
+}
+
+SubfontDefinitions::ListedEntry::ListedEntry(const SfdEntry& entry, int lineNumber)
+    : text(), length(static_cast<std::uint8_t>(entry.text.size())), kind(entry.kind),
+      line(lineNumber) {
+    entry.text.copy(text.data(), text.size());
 }
 
 } // namespace glyphsmith

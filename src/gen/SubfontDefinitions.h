@@ -5,6 +5,7 @@
 #include "SubfontRangeTable.h"
 
 #include <array>
+#include <cstdint>
 #include <istream>
 #include <limits>
 #include <optional>
@@ -30,8 +31,9 @@ namespace glyphsmith {
 // without a character. Entries are the codes 0, 1, 2, ... of their subfont in turn, 256
 // at most. Only subfonts 01 to 94 are kept; subfont 00 and others are passed over.
 inline constexpr std::string_view kSfdMarker = "The input encoding is Unicode";
+inline constexpr std::size_t kSfdEntryWidth = 5;
 
-enum class SfdEntryKind { Character, NoCharacter, Malformed };
+enum class SfdEntryKind : std::uint8_t { Character, NoCharacter, Malformed };
 
 struct SfdEntry {
     std::string text; // as the file spells it, digit case kept
@@ -62,9 +64,16 @@ class SubfontDefinitions {
     const std::vector<SfdProblem>& Problems() const { return problems_; }
 
   private:
+    // An entry in a fixed dozen bytes: the 24,000 entries of a whole file are most of
+    // what a run keeps in memory.
     struct ListedEntry {
-        SfdEntry entry;
+        std::array<char, kSfdEntryWidth> text; // as the file spells it, digit case kept
+        std::uint8_t length;                   // shorter than the width only when malformed
+        SfdEntryKind kind;
         int line;
+
+        ListedEntry(const SfdEntry& entry, int lineNumber);
+        std::string Text() const { return std::string(text.data(), length); }
     };
     struct Subfont {
         bool listed = false;

@@ -1,4 +1,4 @@
-// Aside files: their names, which of them a sweep removes, when a process sweeps, and what
+// Aside files: their names, which of them a sweep removes, when a run sweeps, and what
 // an output file does with each kind of earlier file. Runs on Linux and Windows alike.
 #include "Files.h"
 #include "StaleAsideFiles.h"
@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -97,26 +98,36 @@ TEST(StaleAsideFiles, OnlyUnheldFilesOfTheAsideFormAreRemoved) {
         EXPECT_EQ(fs::exists(fs::path("d") / entry.name), !entry.removed) << entry.name;
     }
     EXPECT_EQ(std::distance(fs::directory_iterator("d"), {}), before - 3);
-    EXPECT_TRUE(held.Replace("whole\n", "d/out.htf"));
+    EXPECT_TRUE(held.Replace("whole\n", "d/out.htf", {TargetKind::Missing, 0}));
     EXPECT_EQ(ReadFile("d/out.htf"), "whole\n");
 }
 
-TEST(SweepSchedule, SweepsAtADirectorysFirstFileAfterOtherDirectoriesOrAPause) {
-    using std::chrono::milliseconds;
+// A run looks through a directory for an interrupted run's aside files at its first file
+// there, and only then; the next run, in the same process or another, looks again.
+TEST(OutputFiles, SweepADirectoryAtTheRunsFirstFileThere) {
+    test::ScopedWorkDir work;
     const struct {
+        int run;
         const char* directory;
-        int atMs;
-        bool due;
+        bool swept;
     } kFiles[] = {
-        {"out/a", 0, true},     {"out/a", 10, false},  {"out/a", 900, false},
-        {"out/b", 910, true},   {"out/a", 920, true},  {"out/a", 1921, true},
-        {"out/a", 2900, false}, {"out/b", 2910, true}, {"out/b", 2911, false},
+        {1, "a", true}, {1, "a", false}, {1, "b", true},  {1, "a", false},
+        {2, "a", true}, {2, "b", true},  {2, "b", false},
     };
-    SweepSchedule schedule;
-    const SweepSchedule::Clock::time_point start;
+    std::optional<OutputFiles> run;
+    int current = 0;
     for (const auto& file : kFiles) {
-        EXPECT_EQ(schedule.Due(file.directory, start + milliseconds(file.atMs)), file.due)
-            << file.directory << " at " << file.atMs;
+        if (file.run != current) {
+            run.emplace();
+            current = file.run;
+        }
+        const fs::path left = fs::path(file.directory) / AsideFileName(1, 1);
+        WriteFile(left, "left by a killed run");
+        OutputFile out(std::string(file.directory) + "/x.htf", *run);
+        EXPECT_EQ(!fs::exists(left), file.swept) << "run " << file.run << ", " << file.directory;
+        out.Stream() << "x";
+        EXPECT_TRUE(out.Commit());
+        fs::remove(left);
     }
 }
 
@@ -144,7 +155,8 @@ TEST(OutputFile, ReplacesWhatMayBeWrittenAndLeavesNoAsideFile) {
         if (target.readOnly) {
             fs::permissions(target.path, readOnly);
         }
-        OutputFile out(target.path);
+        OutputFiles run;
+        OutputFile out(target.path, run);
         EXPECT_EQ(out.IsOpen(), target.replaced) << target.path;
         out.Stream() << "new\nlines\n";
         EXPECT_EQ(out.Commit(), target.replaced) << target.path;

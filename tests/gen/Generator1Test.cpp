@@ -220,6 +220,23 @@ TEST_F(Generator1Test, FlawsOfTheFileAreNotedForEveryFamily) {
     EXPECT_EQ(reporter.messages, std::vector{Warning(kSomeFailed)});
 }
 
+// The rows of a subfont are formed once for all families; its missing codes are noted only
+// for the files that were written, and a later family's file still gets its own dated comment.
+TEST_F(Generator1Test, AFileThatCannotBeCreatedNotesNoMissingCodes) {
+    WriteFile("UGBK.sfd", CountedLayout(57));
+    WriteFile("copyright.txt", "% gbksong01.htf\n");
+    fs::create_directories("out/gbksong/gbksong57.htf");
+    EXPECT_EQ(Gen1("song hei"), RunOutcome::CompletedWithFailures);
+    EXPECT_EQ(ReadFile("log.txt"),
+              Native("Fail to create .htf file out/gbksong/gbksong57.htf!Go to the next file!\n"
+                     "UGBK.sfd: the file has ended after line 2979 and lists no subfont 57; 256 "
+                     "codes of out/gbkhei/gbkhei57.htf are written without a character\n"));
+    EXPECT_EQ(
+        ReadFile("out/gbkhei/gbkhei57.htf"),
+        HtfText("gbkhei57 0 255",
+                WithEnds(BlankRows(0, 255), {" % gbkhei57.htf (unicode)       2005-05-18 %"})));
+}
+
 TEST_F(Generator1Test, AFileWithoutItsMarkerIsNotedAndReadFromItsStart) {
     WriteFile("UGBK.sfd", WithLine(CountedLayout(), 2, "# Unicode values"));
     EXPECT_EQ(Gen1("song hei"), RunOutcome::CompletedWithFailures);

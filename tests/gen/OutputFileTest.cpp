@@ -5,6 +5,8 @@
 #include "Files.h"
 
 #include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/resource.h>
@@ -119,13 +121,97 @@ TEST(ReplacedPermissions, AreTheEarlierFilesOrWhatTheUmaskLeaves) {
             WriteFile(file.name, "earlier");
             ASSERT_EQ(chmod(file.name, file.earlier), 0);
         }
-        OutputFile out(file.name);
+        glyphsmith::OutputFiles run;
+        OutputFile out(file.name, run);
         out.Stream() << "new";
         EXPECT_TRUE(out.Commit()) << file.name;
         struct stat written {};
         ASSERT_EQ(stat(file.name, &written), 0);
         EXPECT_EQ(written.st_mode & 07777, static_cast<mode_t>(file.after)) << file.name;
     }
+    umask(umaskBefore);
+}
+
+// Whether the file system of the working directory swaps two names in one step.
+bool CanExchangeNames() {
+    WriteFile("swap-a", "a");
+    WriteFile("swap-b", "b");
+    const bool swapped = renameat2(AT_FDCWD, "swap-a", AT_FDCWD, "swap-b", RENAME_EXCHANGE) == 0;
+    fs::remove("swap-a");
+    fs::remove("swap-b");
+    return swapped;
+}
+
+ino_t InodeOf(const char* path) {
+    struct stat file {};
+    EXPECT_EQ(stat(path, &file), 0) << path;
+    return file.st_ino;
+}
+
+// One run over earlier files of one directory: a replaced file's earlier inode serves the
+// next file only where nothing could tell it from a new one, and never carries another
+// link's text, an owner or permissions along.
+TEST(ReplacedFilesOfARun, ReuseOnlyWhatNoOneElseSees) {
+    test::ScopedWorkDir work;
+    const mode_t umaskBefore = umask(022);
+    const bool exchanges = CanExchangeNames();
+    constexpr uid_t kOtherUser = 12345;
+    const struct {
+        const char* name;
+        int earlier; // -1: no file there
+        bool linked; // has a second name, "<name>.link"
+        bool othersFile;
+        int after;
+        const char* takesEarlierInodeOf; // none: a new inode
+    } kFiles[] = {
+        {"a.htf", 0644, false, false, 0644, nullptr},
+        {"b.htf", 0600, false, false, 0600, "a.htf"},
+        {"c.htf", 0664, true, false, 0664, "b.htf"},
+        {"d.htf", 0644, false, true, 0644, nullptr},  // not c's: it has another name
+        {"e.htf", 0640, false, false, 0640, nullptr}, // not d's: another user owns it
+        {"f.htf", 0604, false, false, 0604, "e.htf"},
+        {"g.htf", -1, false, false, 0644, nullptr},
+    };
+    std::map<std::string, ino_t> earlierInodes;
+    for (const auto& file : kFiles) {
+        if (file.earlier < 0) {
+            continue;
+        }
+        WriteFile(file.name, std::string("earlier ") + file.name);
+        ASSERT_EQ(chmod(file.name, file.earlier), 0);
+        if (file.linked) {
+            fs::create_hard_link(file.name, std::string(file.name) + ".link");
+        }
+        if (file.othersFile && geteuid() == 0) {
+            ASSERT_EQ(chown(file.name, kOtherUser, getegid()), 0);
+        }
+        earlierInodes[file.name] = InodeOf(file.name);
+    }
+    glyphsmith::OutputFiles run;
+    for (const auto& file : kFiles) {
+        OutputFile out(file.name, run);
+        out.Stream() << "new " << file.name;
+        EXPECT_TRUE(out.Commit()) << file.name;
+    }
+    run.Close();
+    for (const auto& file : kFiles) {
+        EXPECT_EQ(ReadFile(file.name), std::string("new ") + file.name);
+        struct stat written {};
+        ASSERT_EQ(stat(file.name, &written), 0);
+        EXPECT_EQ(written.st_mode & 07777, static_cast<mode_t>(file.after)) << file.name;
+        EXPECT_EQ(written.st_uid, geteuid()) << file.name;
+        EXPECT_EQ(written.st_nlink, 1U) << file.name;
+        if (file.linked) {
+            EXPECT_EQ(ReadFile(std::string(file.name) + ".link"),
+                      std::string("earlier ") + file.name);
+        }
+        if (exchanges && file.takesEarlierInodeOf != nullptr) {
+            EXPECT_EQ(written.st_ino, earlierInodes[file.takesEarlierInodeOf]) << file.name;
+        } else if (file.earlier >= 0) {
+            EXPECT_NE(written.st_ino, earlierInodes[file.name]) << file.name;
+        }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 8); // with c.htf.link
     umask(umaskBefore);
 }
 

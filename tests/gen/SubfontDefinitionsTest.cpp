@@ -89,6 +89,29 @@ TEST_F(SubfontDefinitionsTest, SubfontsAreFoundByTheirNumbers) {
                                    "subfont 03; 1 code of x.htf is written without a character\n");
 }
 
+// Each entry comes back as the file spells it, also one cut short by the line's end.
+TEST_F(SubfontDefinitionsTest, EntriesKeepTheirSpelling) {
+    Read("The input encoding is Unicode\n01 0x4e0a 0xFFFE 0x4E0G 0x4E\n");
+    const auto note = [](const std::string& entry) {
+        return "UGBK.sfd:2: the entry \"" + entry +
+               "\" is not x and four hexadecimal digits; 1 code of x.htf is written without "
+               "a character\n";
+    };
+    const struct {
+        int code;
+        CharacterReference reference;
+        std::string note;
+    } kEntries[] = {
+        {0, "x4e0a", ""},
+        {1, std::nullopt, ""},
+        {2, std::nullopt, note("x4E0G")},
+        {3, std::nullopt, note("x4E")},
+    };
+    for (const auto& entry : kEntries) {
+        EXPECT_EQ(Lookup(1, entry.code), std::make_pair(entry.reference, entry.note)) << entry.code;
+    }
+}
+
 TEST_F(SubfontDefinitionsTest, CodesBeyondTheGbkSequenceNeedNoNote) {
     Read("The input encoding is Unicode\n94 0xE83F\n");
     EXPECT_EQ(Lookup(94, 132), std::make_pair(CharacterReference(), std::string()));
