@@ -56,7 +56,7 @@ void FamilyFromDefinitions::GenerateSubfont(const SubfontDefinitions& definition
         return rowWritten ? definitions.Reference(subfont, code, shortage) : std::nullopt;
     };
     run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator1Files, [&](std::ostream& out) {
-        WriteHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(),
+        WriteHtfFile(out, GbkHtfFile(font_, subfont, settings_.discardBlanks), run_.Template(),
                      run_.DateOfFile(), codes);
     });
     shortage.Report(run_.Log(), htfPath);

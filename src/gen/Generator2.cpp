@@ -70,7 +70,7 @@ void FontFromEncFiles::GenerateSubfont(CodePageWalk& table, int subfont, const C
     InputShortage tableShortage(settings_.codePageFile);
     const bool created =
         run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator2Files, [&](std::ostream& out) {
-            WriteHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(),
+            WriteHtfFile(out, GbkHtfFile(font_, subfont, settings_.discardBlanks), run_.Template(),
                          dateOfFont, EncodedSubfont(encFile, table, encShortage, tableShortage));
         });
     if (!created) {

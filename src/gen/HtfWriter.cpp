@@ -23,17 +23,17 @@ void AppendRowText(std::string& text, const CharacterReference& reference, int c
     AppendCode(text, code);
 }
 
-// The codes whose rows are written.
-SubfontRange WrittenRange(const HtfFileSpec& file) {
-    return file.discardBlanks ? RangeOfSubfont(file.subfont) : SubfontRange{0, 255};
-}
-
 } // namespace
 
+HtfFileSpec GbkHtfFile(const FontName& font, int subfont, bool discardBlanks) {
+    const SubfontRange entry = RangeOfSubfont(subfont);
+    return {font, TwoDigits(subfont),
+            discardBlanks ? CodeRange{entry.first, entry.last} : CodeRange{0, 255}};
+}
+
 std::string HtfHeaderLine(const HtfFileSpec& file) {
-    const SubfontRange range = WrittenRange(file);
-    return file.font.Subfont(file.subfont) + " " + std::to_string(range.first) + " " +
-           std::to_string(range.last) + "\n";
+    return file.font.Subfont(file.subfont) + " " + std::to_string(file.range.first) + " " +
+           std::to_string(file.range.last) + "\n";
 }
 
 std::string RowText(const CharacterReference& reference, int code) {
@@ -48,10 +48,9 @@ void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTem
     const std::string header = HtfHeaderLine(file);
     std::string text = header;
     text.reserve(kCodesPerSubfont * 64);
-    RowCompleter completer(copyright, DatedComment(file.font, file.subfont, dateOfFile()));
-    const SubfontRange range = WrittenRange(file);
+    RowCompleter completer(copyright, DatedComment(file.font.File(file.subfont), dateOfFile()));
     for (int code = 0; code < kCodesPerSubfont; ++code) {
-        const bool written = code >= range.first && code <= range.last;
+        const bool written = code >= file.range.first && code <= file.range.last;
         const CharacterReference reference = codes(code, written);
         if (written) {
             AppendRowText(text, reference, code);

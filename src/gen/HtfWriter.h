@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalendarDate.h"
+#include "CodeRange.h"
 #include "CopyrightTemplate.h"
 #include "FontName.h"
 
@@ -20,13 +21,19 @@ using CharacterReference = std::optional<std::string>;
 // at all, so that a missing value of a left-out code needs no complaint.
 using CodeSource = std::function<CharacterReference(int code, bool rowWritten)>;
 
+// One .htf file: the font, the name of its subfont ("07", "4e", "0100") and the codes
+// whose rows it holds.
 struct HtfFileSpec {
     FontName font;
-    int subfont; // 1 to 94
-    bool discardBlanks;
+    std::string subfont;
+    CodeRange range;
 };
 
-// "gbksong27 90 172\n" with blanks discarded, "gbksong27 0 255\n" otherwise.
+// A GBK subfont's file as the generators write it: the codes of its entry in the range
+// table with blanks discarded, all 256 otherwise.
+HtfFileSpec GbkHtfFile(const FontName& font, int subfont, bool discardBlanks);
+
+// "gbksong27 90 172\n": the subfont's font name and the range.
 std::string HtfHeaderLine(const HtfFileSpec& file);
 
 // The 17 characters of a row before its template line.
