@@ -4,6 +4,7 @@
 #include "InputShortage.h"
 #include "SubfontRangeTable.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,8 @@ inline constexpr FileFailureTexts kClonedFiles{"Failed to create cloned .htf fil
                                                "Failed to write cloned .htf file"};
 inline constexpr FileFailureTexts kAliasFiles{"Failed to create the alias .htf file",
                                               "Failed to write the alias .htf file"};
+// The sfd run words its failures as the runs after Generator 1 do.
+inline constexpr FileFailureTexts kSfdFiles = kGenerator2Files;
 inline constexpr std::string_view kEncOpenFailure = "Failed to open .enc file";
 inline constexpr std::string_view kCloneSourceOpenFailure = "Failed to open source .htf file";
 
@@ -84,6 +87,47 @@ inline std::string DirectoryFailedText(const std::string& directory, std::string
 
 inline std::string SfdOpenFailedText(const std::string& path) {
     return "Failed to open UGBK.sfd file " + path + "\n!";
+}
+
+inline std::string SfdFileOpenFailedText(const std::string& path) {
+    return "Failed to open the subfont definition file " + path + "!\n";
+}
+
+inline std::string NativeCodesText(const std::string& path) {
+    return "The subfont definition file " + path +
+           " gives the native codes of its encoding, not Unicode values, so no .htf file can "
+           "name its characters. Please take a file of Unicode values, such as Unicode.sfd or "
+           "the U*.sfd files of the CJK package!\n";
+}
+
+inline std::string UndefinedSubfontText(const std::string& path, const std::string& name) {
+    return "The subfont definition file " + path + " defines no subfont \"" + name + "\"!\n";
+}
+
+inline std::string BackwardSubfontRangeText(const std::string& path, const std::string& range) {
+    return "The subfont range \"" + range + "\" runs backwards: its last subfont comes before " +
+           "its first in " + path + "!\n";
+}
+
+inline std::string EmptySubfontListText(const std::string& list) {
+    return "The subfont list \"" + list + "\" names no subfont!\n";
+}
+
+// A TFM file that is no TFM file: why, and that its subfont gets no .htf file.
+inline std::string RefusedTfmNote(const std::string& refusal, const std::string& htfPath) {
+    return refusal + ", so " + htfPath + " is not written\n";
+}
+
+// The line before the sfd run's closing message: "Wrote 3 .htf files; 1 subfont had no TFM
+// file." The second part only when the files take the ranges of TFM files.
+inline std::string SfdSummaryText(int written, std::optional<int> withoutTfm) {
+    std::string text =
+        "Wrote " + std::to_string(written) + (written == 1 ? " .htf file" : " .htf files");
+    if (withoutTfm) {
+        text += "; " + std::to_string(*withoutTfm) +
+                (*withoutTfm == 1 ? " subfont had" : " subfonts had") + " no TFM file";
+    }
+    return text + ".";
 }
 
 inline std::string NameRefusedText(const std::string& name) {
