@@ -47,17 +47,12 @@ std::optional<std::size_t> Selector::IndexOf(std::string_view name) {
     return static_cast<std::size_t>(subfont - file_.Subfonts().data());
 }
 
+// A name is taken as the range from itself to itself.
 bool Selector::Take(std::string_view item) {
     const std::size_t dash = item.find('-');
-    if (file_.Find(item) != nullptr || dash == std::string_view::npos) {
-        const std::optional<std::size_t> index = IndexOf(item);
-        if (index) {
-            chosen_[*index] = true;
-        }
-        return index.has_value();
-    }
     const std::optional<std::size_t> first = IndexOf(item.substr(0, dash));
-    const std::optional<std::size_t> last = first ? IndexOf(item.substr(dash + 1)) : first;
+    const std::optional<std::size_t> last =
+        !first || dash == std::string_view::npos ? first : IndexOf(item.substr(dash + 1));
     if (!last) {
         return false;
     }

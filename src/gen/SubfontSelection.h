@@ -25,10 +25,9 @@ SubfontList AllSubfonts(const SfdFile& file);
 //         | name "-" name                 the subfonts from the first to the last in the
 //                                         order of the file
 //
-// An item that is itself a name of the file is a name, even when it holds "-". A subfont
-// that the list names twice is written once. A name that the file does not define, a
-// range whose last subfont comes before its first, and a list without any name are
-// refused. `path` names the file in the messages.
+// A subfont that the list names twice is written once. A name that the file does not
+// define, a range whose last subfont comes before its first, and a list without any name
+// are refused. `path` names the file in the messages.
 SubfontSelection SelectSubfonts(const SfdFile& file, std::string_view list,
                                 const std::string& path);
 

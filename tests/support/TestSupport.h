@@ -8,6 +8,7 @@
 #include "Paths.h"
 #include "RunContext.h"
 #include "SampleFiles.h"
+#include "SfdRun.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -100,6 +101,9 @@ class RunTest : public ::testing::Test {
     }
     RunOutcome Alias(const std::string& target = "song", const std::string& alias = "x") {
         return Finished(RunAlias(target, alias, settings, context));
+    }
+    RunOutcome Sfd(const SfdRunSettings& sfdSettings) {
+        return Finished(RunSfd(sfdSettings, context));
     }
 
     ScopedWorkDir work;
