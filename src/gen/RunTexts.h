@@ -100,6 +100,19 @@ inline std::string NativeCodesText(const std::string& path) {
            "the U*.sfd files of the CJK package!\n";
 }
 
+inline std::string NoTextFileText(const std::string& path, int line) {
+    return "The subfont definition file " + path + " holds a NUL byte in line " +
+           std::to_string(line) +
+           ", so it is no text file (a binary file, or text saved as UTF-16). Please take a "
+           "subfont definition file in plain text!\n";
+}
+
+// The faults of a subfont definition file beyond those that the log lists one by one.
+inline std::string NotesLeftOutText(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " further fault is" : " further faults are") +
+           " not listed";
+}
+
 inline std::string UndefinedSubfontText(const std::string& path, const std::string& name) {
     return "The subfont definition file " + path + " defines no subfont \"" + name + "\"!\n";
 }

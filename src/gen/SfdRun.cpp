@@ -116,6 +116,15 @@ bool RequirePaths(RunFrame& run, const SfdRunSettings& settings) {
            (!settings.tfmDirectory || run.RequirePaths({&*settings.tfmDirectory}));
 }
 
+void LogNotes(RunFrame& run, const SfdFile& file, const std::string& path) {
+    for (const SfdNote& note : file.Notes()) {
+        run.Log().Fail(InputNote(path, note.line, note.reason) + "\n");
+    }
+    if (file.NotesLeftOut() > 0) {
+        run.Log().Fail(InputNote(path, std::nullopt, NotesLeftOutText(file.NotesLeftOut())) + "\n");
+    }
+}
+
 } // namespace
 
 RunOutcome RunSfd(const SfdRunSettings& settings, const RunContext& context) {
@@ -129,8 +138,9 @@ RunOutcome RunSfd(const SfdRunSettings& settings, const RunContext& context) {
         return run.StopLogged(SfdFileOpenFailedText(settings.sfdFile));
     }
     const SfdFile file = SfdFile::Read(in);
-    for (const SfdNote& note : file.Notes()) {
-        run.Log().Fail(InputNote(settings.sfdFile, note.line, note.reason) + "\n");
+    LogNotes(run, file, settings.sfdFile);
+    if (const std::optional<int> line = file.NulByteLine()) {
+        return run.StopLogged(NoTextFileText(settings.sfdFile, *line));
     }
     if (ValueKindOf(file) == SfdValueKind::NativeCodes) {
         return run.StopLogged(NativeCodesText(settings.sfdFile));

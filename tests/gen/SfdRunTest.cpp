@@ -42,6 +42,16 @@ std::string Rows4e(int first, int last) {
     return rows;
 }
 
+// The log of a file of 101 lines "4e zz": the first 100 faults, and a count of the rest.
+std::string LogOfManyFaults() {
+    std::string log;
+    for (int line = 1; line <= 100; ++line) {
+        log += "many.sfd:" + std::to_string(line) +
+               ": \"zz\" is no code, range a_b or offset n:; the rest of the line is passed over\n";
+    }
+    return log + "many.sfd: 1 further fault is not listed\n";
+}
+
 std::string Wrote(const std::string& counts, const std::string& closing) {
     return counts + "\n" + closing;
 }
@@ -231,6 +241,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, SfdRunTest,
                                            HtfText("zzkai4e 0 0", HtfRow(0, 0x4E00))},
                                           {"htf/zzsong/zzsong4e.htf",
                                            HtfText("zzsong4e 0 0", HtfRow(0, 0x4E00))}}},
+                                 SfdCase{
+                                     "FaultsBeyondAHundredAreCounted",
+                                     [](SfdRunSettings& s) { s.sfdFile = "many.sfd"; },
+                                     {{"many.sfd", Repeated("4e zz\n", 101)}},
+                                     RunOutcome::CompletedWithFailures,
+                                     Warning(Wrote("Wrote 1 .htf file.", kSomeFailed)),
+                                     LogOfManyFaults(),
+                                     {{"htf/zzsong/zzsong4e.htf", "zzsong4e 1 0\nzzsong4e 1 0\n"}}},
                                  SfdCase{"FilesAndDirectoriesThatCannotBeMadeAreLogged",
                                          [](SfdRunSettings& s) {
                                              s.fontList = std::string(300, 'z') + " zzsong";
@@ -290,6 +308,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, SfdRunTest,
                                          RunOutcome::Stopped,
                                          Warning(NativeCodesText("Big5zz.sfd")),
                                          NativeCodesText("Big5zz.sfd"),
+                                         {}},
+                                 SfdCase{"AFileWithANulByteIsRefused",
+                                         [](SfdRunSettings& s) { s.sfdFile = "utf16.sfd"; },
+                                         {{"utf16.sfd", std::string("4e 0x4E00\n\0\n", 12)}},
+                                         RunOutcome::Stopped,
+                                         Warning(NoTextFileText("utf16.sfd", 2)),
+                                         NoTextFileText("utf16.sfd", 2),
                                          {}},
                                  SfdCase{
                                      "AMissingFileStopsTheRun",

@@ -52,6 +52,9 @@ void WriteFile(const std::filesystem::path& path, const std::string& content);
 // expected texts are written once for every platform.
 std::string ReadFile(const std::filesystem::path& path);
 
+// The unit `times` times over.
+std::string Repeated(const std::string& unit, int times);
+
 // A path written with "/" as the program forms it on this platform.
 std::string Native(std::string path);
 
