@@ -113,6 +113,10 @@ inline std::string NotesLeftOutText(std::size_t count) {
            " not listed";
 }
 
+inline std::string NoSubfontText(const std::string& path) {
+    return "The subfont definition file " + path + " defines no subfont!\n";
+}
+
 inline std::string UndefinedSubfontText(const std::string& path, const std::string& name) {
     return "The subfont definition file " + path + " defines no subfont \"" + name + "\"!\n";
 }

@@ -125,6 +125,20 @@ void LogNotes(RunFrame& run, const SfdFile& file, const std::string& path) {
     }
 }
 
+// Why no file can be written from the file, if so.
+std::optional<std::string> RefusalOf(const SfdFile& file, const std::string& path) {
+    if (const std::optional<int> line = file.NulByteLine()) {
+        return NoTextFileText(path, *line);
+    }
+    if (file.Subfonts().empty()) {
+        return NoSubfontText(path);
+    }
+    if (ValueKindOf(file) == SfdValueKind::NativeCodes) {
+        return NativeCodesText(path);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 RunOutcome RunSfd(const SfdRunSettings& settings, const RunContext& context) {
@@ -139,11 +153,8 @@ RunOutcome RunSfd(const SfdRunSettings& settings, const RunContext& context) {
     }
     const SfdFile file = SfdFile::Read(in);
     LogNotes(run, file, settings.sfdFile);
-    if (const std::optional<int> line = file.NulByteLine()) {
-        return run.StopLogged(NoTextFileText(settings.sfdFile, *line));
-    }
-    if (ValueKindOf(file) == SfdValueKind::NativeCodes) {
-        return run.StopLogged(NativeCodesText(settings.sfdFile));
+    if (const std::optional<std::string> refusal = RefusalOf(file, settings.sfdFile)) {
+        return run.StopLogged(*refusal);
     }
     const SubfontSelection selection =
         settings.subfontList ? SelectSubfonts(file, *settings.subfontList, settings.sfdFile)
