@@ -4,7 +4,6 @@
 #include "InputShortage.h"
 #include "SubfontRangeTable.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -135,16 +134,15 @@ inline std::string RefusedTfmNote(const std::string& refusal, const std::string&
     return refusal + ", so " + htfPath + " is not written\n";
 }
 
-// The line before the sfd run's closing message: "Wrote 3 .htf files; 1 subfont had no TFM
-// file." The second part only when the files take the ranges of TFM files.
-inline std::string SfdSummaryText(int written, std::optional<int> withoutTfm) {
-    std::string text =
-        "Wrote " + std::to_string(written) + (written == 1 ? " .htf file" : " .htf files");
-    if (withoutTfm) {
-        text += "; " + std::to_string(*withoutTfm) +
-                (*withoutTfm == 1 ? " subfont had" : " subfonts had") + " no TFM file";
-    }
-    return text + ".";
+// The line before the sfd run's closing message: "Wrote 3 .htf files", then with TFM files
+// "; 1 subfont had no TFM file", and a full stop.
+inline std::string WroteFilesText(int written) {
+    return "Wrote " + std::to_string(written) + (written == 1 ? " .htf file" : " .htf files");
+}
+
+inline std::string WithoutTfmText(int subfonts) {
+    return "; " + std::to_string(subfonts) + (subfonts == 1 ? " subfont had" : " subfonts had") +
+           " no TFM file";
 }
 
 inline std::string NameRefusedText(const std::string& name) {

@@ -125,6 +125,11 @@ void LogNotes(RunFrame& run, const SfdFile& file, const std::string& path) {
     }
 }
 
+std::string SummaryOf(const SfdRunSettings& settings, const SfdTally& tally) {
+    return WroteFilesText(tally.written) +
+           (settings.tfmDirectory ? WithoutTfmText(tally.withoutTfm) : "") + ".";
+}
+
 // Why no file can be written from the file, if so.
 std::optional<std::string> RefusalOf(const SfdFile& file, const std::string& path) {
     if (const std::optional<int> line = file.NulByteLine()) {
@@ -166,9 +171,7 @@ RunOutcome RunSfd(const SfdRunSettings& settings, const RunContext& context) {
     for (const std::string& font : fonts) {
         FontFromSfd(settings, run, font, tally).Run(std::get<SubfontList>(selection));
     }
-    const std::optional<int> withoutTfm =
-        settings.tfmDirectory ? std::optional(tally.withoutTfm) : std::nullopt;
-    return run.Finish(kHtfClosingTexts, SfdSummaryText(tally.written, withoutTfm));
+    return run.Finish(kHtfClosingTexts, SummaryOf(settings, tally));
 }
 
 } // namespace glyphsmith
