@@ -38,14 +38,15 @@ std::string DescribeError(const CLI::App& program, const CLI::ParseError& error)
         return error.what();
     }
     const std::vector<std::string> extras = program.remaining();
-    return extras.empty() ? "A command is required: gen1, gen2, clone or alias"
+    return extras.empty() ? "A command is required: gen1, gen2, clone, alias or sfd"
                           : CLI::ExtrasError(extras).what();
 }
 
 } // namespace
 
 ExitStatus RunCommandLine(const std::vector<std::string>& arguments, const Console& console) {
-    CLI::App program("Writes TeX4ht font files (.htf) for GBK-encoded Chinese fonts.\n"
+    CLI::App program("Writes TeX4ht font files (.htf) for GBK-encoded Chinese fonts, and\n"
+                     "with sfd for every encoding of the CJK package.\n"
                      "The run log goes to log.txt in the working directory.",
                      "glyphsmith-cli");
     DescribeProgram(program);
@@ -54,6 +55,7 @@ ExitStatus RunCommandLine(const std::vector<std::string>& arguments, const Conso
     AddGen2Command(program, console, status);
     AddCloneCommand(program, console, status);
     AddAliasCommand(program, console, status);
+    AddSfdCommand(program, console, status);
     // CLI11 takes the arguments last first.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     try {

@@ -18,6 +18,27 @@ std::string WithDefault(const std::string& help, const std::string& value) {
     return help + " (default " + value + ")";
 }
 
+std::string Wrapped(std::string_view text) {
+    std::string wrapped;
+    std::size_t lineLength = 0;
+    std::size_t start = text.find_first_not_of(' ');
+    while (start != std::string_view::npos) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        const std::string_view word = text.substr(start, end - start);
+        if (lineLength > 0 && lineLength + 1 + word.size() > kHelpWidth) {
+            wrapped += "\n";
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            wrapped += " ";
+            ++lineLength;
+        }
+        wrapped += word;
+        lineLength += word.size();
+        start = text.find_first_not_of(' ', end);
+    }
+    return wrapped;
+}
+
 void AddHtfOption(CLI::App& command, GenerationSettings& settings, const std::string& role) {
     command
         .add_option("--htf", settings.htfDirectory,

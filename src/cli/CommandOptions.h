@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace CLI {
 class App;
@@ -25,6 +26,9 @@ void AddRequiredName(CLI::App& command, const std::string& option, std::string& 
 
 // A help text that names the option's default: "help (default value)".
 std::string WithDefault(const std::string& help, const std::string& value);
+
+// A paragraph of help text, broken between words into lines of the help's width.
+std::string Wrapped(std::string_view text);
 
 // --htf DIR, the directory of the gbk* .htf directories, for the runs that read or
 // write them; `role` says which ("target directory" for the generators).

@@ -14,5 +14,6 @@ void AddGen1Command(CLI::App& program, const Console& console, ExitStatus& statu
 void AddGen2Command(CLI::App& program, const Console& console, ExitStatus& status);
 void AddCloneCommand(CLI::App& program, const Console& console, ExitStatus& status);
 void AddAliasCommand(CLI::App& program, const Console& console, ExitStatus& status);
+void AddSfdCommand(CLI::App& program, const Console& console, ExitStatus& status);
 
 } // namespace glyphsmith::cli

@@ -19,9 +19,6 @@ constexpr Meaning kMeanings[] = {
     {ExitStatus::Failures, "the run finished but logged failures or notes"},
 };
 
-// The help's lines are at most this long.
-constexpr std::size_t kHelpWidth = 80;
-
 } // namespace
 
 ExitStatus ExitStatusOf(RunOutcome outcome) {

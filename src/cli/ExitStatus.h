@@ -14,6 +14,9 @@ enum class ExitStatus {
     Failures = 3,     // the run finished but logged failures or notes
 };
 
+// The help's lines are at most this long.
+inline constexpr std::size_t kHelpWidth = 80;
+
 // The exit status of a finished run.
 ExitStatus ExitStatusOf(RunOutcome outcome);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CodeRange.h"
 #include "FontName.h"
 #include "GenerationSettings.h"
 #include "RunContext.h"
@@ -12,18 +13,10 @@
 
 namespace glyphsmith {
 
-// The first and last code that the first line of an .htf file announces, each reduced to
-// its low eight bits (256 is 0, -1 is 255).
-struct CodeRange {
-    int first;
-    int last;
-
-    bool operator==(const CodeRange&) const = default;
-};
-
-// Reads the code range from the first line of an .htf file. As many bytes as the subfont's
-// name and one separator take are passed over unread; two decimal numbers follow, each
-// after optional white space and with an optional sign; anything after them is ignored.
+// Reads the code range from the first line of an .htf file, each code reduced to its low
+// eight bits (256 is 0, -1 is 255). As many bytes as the subfont's name and one separator
+// take are passed over unread; two decimal numbers follow, each after optional white space
+// and with an optional sign; anything after them is ignored.
 std::optional<CodeRange> ReadCodeRange(std::string_view firstLine, std::string_view subfontName);
 
 // What cloning one .htf text gave.

@@ -38,14 +38,14 @@ CopyrightTemplate CopyrightTemplate::Parse(std::istream& in) {
     return copyright;
 }
 
-std::string DatedComment(const FontName& font, int subfont, CalendarDate date) {
-    const int width = 17 - static_cast<int>(font.Stem().size());
+std::string DatedComment(std::string_view fileName, CalendarDate date) {
+    const int width = 23 - static_cast<int>(fileName.size());
     const std::string year = std::to_string(date.year);
     const std::size_t pad = static_cast<std::size_t>(width < 0 ? -width : width);
     const std::string blanks(pad > year.size() ? pad - year.size() : 0, ' ');
 
     std::string line = " % ";
-    line.append(font.File(subfont)).append(" (unicode)");
+    line.append(fileName).append(" (unicode)");
     line.append(width < 0 ? year + blanks : blanks + year);
     line.append("-").append(TwoDigits(date.month)).append("-").append(TwoDigits(date.day));
     line.append(" %\n");

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CalendarDate.h"
-#include "FontName.h"
 
 #include <istream>
 #include <optional>
@@ -32,10 +31,11 @@ class CopyrightTemplate {
     std::vector<Line> lines_;
 };
 
-// The comment that replaces a template line holding ".htf" in the file of a subfont:
-// " % gbksong01.htf (unicode)      2005-05-18 %\n". The year is right-aligned in 17 minus
-// the byte length of the font's stem; a negative width left-aligns it.
-std::string DatedComment(const FontName& font, int subfont, CalendarDate date);
+// The comment that replaces a template line holding ".htf" in the .htf file of that
+// name: " % gbksong01.htf (unicode)      2005-05-18 %\n". The year is right-aligned in 23
+// minus the byte length of the file name, so that it ends in one column for names of up
+// to 19 bytes; a negative width left-aligns it.
+std::string DatedComment(std::string_view fileName, CalendarDate date);
 
 // Ends the rows of one .htf file with the template's lines in turn.
 class RowCompleter {

@@ -44,7 +44,7 @@ const FormedSubfonts::Subfont& FormedSubfonts::Of(int subfont) {
         const CodeSource codes = [&](int code, bool rowWritten) -> CharacterReference {
             return rowWritten ? definitions_.Reference(subfont, code, shortage) : std::nullopt;
         };
-        std::string rows = FormRows(subfont, settings_.discardBlanks, codes);
+        std::string rows = FormRows(GbkCodeRange(subfont, settings_.discardBlanks), codes);
         formed = Subfont{std::move(rows), std::move(shortage)};
     }
     return *formed;
@@ -88,12 +88,12 @@ void FamilyFromDefinitions::NoteProblems(const SubfontDefinitions& definitions) 
 
 void FamilyFromDefinitions::GenerateSubfont(const FormedSubfonts::Subfont& formed, int subfont) {
     const std::string htfPath = font_.PathIn(settings_.htfDirectory, subfont);
-    const bool written =
+    const FileWritten written =
         run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator1Files, [&](std::ostream& out) {
-            WriteFormedHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(),
-                               run_.DateOfFile()(), formed.rows);
+            WriteFormedHtfFile(out, GbkHtfFile(font_, subfont, settings_.discardBlanks),
+                               run_.Template(), run_.DateOfFile()(), formed.rows);
         });
-    if (written) { // a file that could not be created took no codes
+    if (written != FileWritten::NotCreated) { // a file that could not be created took no codes
         formed.shortage.Report(run_.Log(), htfPath);
     }
 }

@@ -68,12 +68,12 @@ void FontFromEncFiles::GenerateSubfont(CodePageWalk& table, int subfont, const C
     const std::string htfPath = font_.PathIn(settings_.htfDirectory, subfont);
     InputShortage encShortage(encPath);
     InputShortage tableShortage(settings_.codePageFile);
-    const bool created =
+    const FileWritten written =
         run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator2Files, [&](std::ostream& out) {
-            WriteHtfFile(out, {font_, subfont, settings_.discardBlanks}, run_.Template(),
+            WriteHtfFile(out, GbkHtfFile(font_, subfont, settings_.discardBlanks), run_.Template(),
                          dateOfFont, EncodedSubfont(encFile, table, encShortage, tableShortage));
         });
-    if (!created) {
+    if (written == FileWritten::NotCreated) {
         PassOver(table);
         return;
     }

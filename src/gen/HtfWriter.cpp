@@ -23,17 +23,20 @@ void AppendRowText(std::string& text, const CharacterReference& reference, int c
     AppendCode(text, code);
 }
 
-// The codes whose rows are written.
-SubfontRange WrittenRange(int subfont, bool discardBlanks) {
-    return discardBlanks ? RangeOfSubfont(subfont) : SubfontRange{0, 255};
-}
-
 } // namespace
 
+CodeRange GbkCodeRange(int subfont, bool discardBlanks) {
+    const SubfontRange entry = RangeOfSubfont(subfont);
+    return discardBlanks ? CodeRange{entry.first, entry.last} : CodeRange{0, 255};
+}
+
+HtfFileSpec GbkHtfFile(const FontName& font, int subfont, bool discardBlanks) {
+    return {font, TwoDigits(subfont), GbkCodeRange(subfont, discardBlanks)};
+}
+
 std::string HtfHeaderLine(const HtfFileSpec& file) {
-    const SubfontRange range = WrittenRange(file.subfont, file.discardBlanks);
-    return file.font.Subfont(file.subfont) + " " + std::to_string(range.first) + " " +
-           std::to_string(range.last) + "\n";
+    return file.font.Subfont(file.subfont) + " " + std::to_string(file.range.first) + " " +
+           std::to_string(file.range.last) + "\n";
 }
 
 std::string RowText(const CharacterReference& reference, int code) {
@@ -42,10 +45,9 @@ std::string RowText(const CharacterReference& reference, int code) {
     return text;
 }
 
-std::string FormRows(int subfont, bool discardBlanks, const CodeSource& codes) {
+std::string FormRows(CodeRange range, const CodeSource& codes) {
     // Rows are kept for a whole run: room for exactly as many as the file writes.
     constexpr std::size_t kRowSize = 18; // with its line end
-    const SubfontRange range = WrittenRange(subfont, discardBlanks);
     std::string rows;
     rows.reserve(kRowSize * static_cast<std::size_t>(range.last - range.first + 1));
     for (int code = 0; code < kCodesPerSubfont; ++code) {
@@ -66,7 +68,7 @@ void WriteFormedHtfFile(std::ostream& out, const HtfFileSpec& file,
     const std::string header = HtfHeaderLine(file);
     std::string text = header;
     text.reserve(kCodesPerSubfont * 64);
-    RowCompleter completer(copyright, DatedComment(file.font, file.subfont, date));
+    RowCompleter completer(copyright, DatedComment(file.font.File(file.subfont), date));
     for (std::size_t start = 0; start < rows.size();) {
         const std::size_t end = rows.find('\n', start);
         text.append(rows.substr(start, end - start));
@@ -80,8 +82,7 @@ void WriteFormedHtfFile(std::ostream& out, const HtfFileSpec& file,
 void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTemplate& copyright,
                   const Clock& dateOfFile, const CodeSource& codes) {
     const CalendarDate date = dateOfFile();
-    WriteFormedHtfFile(out, file, copyright, date,
-                       FormRows(file.subfont, file.discardBlanks, codes));
+    WriteFormedHtfFile(out, file, copyright, date, FormRows(file.range, codes));
 }
 
 } // namespace glyphsmith

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalendarDate.h"
+#include "CodeRange.h"
 #include "CopyrightTemplate.h"
 #include "FontName.h"
 
@@ -21,21 +22,31 @@ using CharacterReference = std::optional<std::string>;
 // at all, so that a missing value of a left-out code needs no complaint.
 using CodeSource = std::function<CharacterReference(int code, bool rowWritten)>;
 
+// One .htf file: the font, the name of its subfont ("07", "4e", "0100") and the codes
+// whose rows it holds.
 struct HtfFileSpec {
     FontName font;
-    int subfont; // 1 to 94
-    bool discardBlanks;
+    std::string subfont;
+    CodeRange range;
 };
 
-// "gbksong27 90 172\n" with blanks discarded, "gbksong27 0 255\n" otherwise.
+// The codes of a GBK subfont's rows: its entry in the range table with blanks discarded,
+// all 256 otherwise.
+CodeRange GbkCodeRange(int subfont, bool discardBlanks);
+
+// A GBK subfont's file as the generators write it: the codes of its entry in the range
+// table with blanks discarded, all 256 otherwise.
+HtfFileSpec GbkHtfFile(const FontName& font, int subfont, bool discardBlanks);
+
+// "gbksong27 90 172\n": the subfont's font name and the range.
 std::string HtfHeaderLine(const HtfFileSpec& file);
 
 // The 17 characters of a row before its template line.
 std::string RowText(const CharacterReference& reference, int code);
 
-// The rows that a file of the subfont writes, each before its template line and ended by a
-// line end. They do not depend on the family, so one forming may serve many files.
-std::string FormRows(int subfont, bool discardBlanks, const CodeSource& codes);
+// The rows of the codes in range, each before its template line and ended by a line end.
+// They do not depend on the font, so one forming may serve many files.
+std::string FormRows(CodeRange range, const CodeSource& codes);
 
 // Writes header, rows and trailer of one .htf file, each formed row completed by its
 // template line.

@@ -63,19 +63,20 @@ bool RunFrame::MakeDirectory(const std::string& path, std::string_view failedTex
     return false;
 }
 
-bool RunFrame::WriteFile(const std::string& path, SeriesPlace place,
-                         const FileFailureTexts& failures,
-                         const std::function<void(std::ostream&)>& write) {
+FileWritten RunFrame::WriteFile(const std::string& path, SeriesPlace place,
+                                const FileFailureTexts& failures,
+                                const std::function<void(std::ostream&)>& write) {
     OutputFile file(path, outputs_);
     if (!file.IsOpen()) {
         log_->Fail(FileFailureLine(failures.create, path, place));
-        return false;
+        return FileWritten::NotCreated;
     }
     write(file.Stream());
     if (!file.Commit()) {
         log_->Fail(FileFailureLine(failures.write, path, place));
+        return FileWritten::Failed;
     }
-    return true;
+    return FileWritten::Whole;
 }
 
 RunOutcome RunFrame::Stop(std::string_view warning) {
@@ -92,12 +93,13 @@ RunOutcome RunFrame::StopLogged(std::string_view text) {
     return Stop(text);
 }
 
-RunOutcome RunFrame::Finish(const ClosingTexts& texts) {
+RunOutcome RunFrame::Finish(const ClosingTexts& texts, const std::string& summary) {
     const bool logWritten = log_->Close();
     EndWork();
-    const std::string_view closing = log_->HasFailures() ? texts.failure : texts.success;
+    const std::string closing = (summary.empty() ? "" : summary + "\n") +
+                                std::string(log_->HasFailures() ? texts.failure : texts.success);
     if (!logWritten) {
-        context_.reporter.Warn(std::string(closing) + "\n" + std::string(kLogWriteFailedText));
+        context_.reporter.Warn(closing + "\n" + std::string(kLogWriteFailedText));
         return RunOutcome::CompletedWithFailures;
     }
     if (log_->HasFailures()) {

@@ -22,6 +22,13 @@ enum class DirectoryFailure {
     Stops,          // a log line, and the run stops with the text as its warning
 };
 
+// What became of an output file that a run wrote.
+enum class FileWritten {
+    NotCreated, // it could not be created; a failure is logged
+    Failed,     // it could not be written whole, so the earlier file stays; a failure is logged
+    Whole,
+};
+
 // What every run does around its own work: it checks what it was given, opens its log
 // (and a generator its template), stops on a warning, and closes with its message. A step
 // that returns false has stopped the run and shown why; the run then returns
@@ -50,9 +57,10 @@ class RunFrame {
     bool MakeDirectory(const std::string& path, std::string_view failedText, DirectoryFailure how);
 
     // Writes one output file whole through `write`, logging a file that cannot be created
-    // or written. False when it could not be created.
-    bool WriteFile(const std::string& path, SeriesPlace place, const FileFailureTexts& failures,
-                   const std::function<void(std::ostream&)>& write);
+    // or written.
+    FileWritten WriteFile(const std::string& path, SeriesPlace place,
+                          const FileFailureTexts& failures,
+                          const std::function<void(std::ostream&)>& write);
 
     // What the run's output files share; each run begins with its own, so that its first
     // file in a directory clears what an interrupted run left there, also in a program
@@ -67,10 +75,10 @@ class RunFrame {
     // Logs the text as a failure and stops with it.
     RunOutcome StopLogged(std::string_view text);
 
-    // Closes the log, ends the work and shows the closing message. A log that could not
-    // be written adds a line and makes the message a warning, since the log lacks what
-    // it should say.
-    RunOutcome Finish(const ClosingTexts& texts);
+    // Closes the log, ends the work and shows the closing message, after the summary line
+    // of a run that gives one. A log that could not be written adds a line and makes the
+    // message a warning, since the log lacks what it should say.
+    RunOutcome Finish(const ClosingTexts& texts, const std::string& summary = {});
 
   private:
     bool OpenLog();

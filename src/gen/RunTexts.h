@@ -43,6 +43,8 @@ inline constexpr FileFailureTexts kClonedFiles{"Failed to create cloned .htf fil
                                                "Failed to write cloned .htf file"};
 inline constexpr FileFailureTexts kAliasFiles{"Failed to create the alias .htf file",
                                               "Failed to write the alias .htf file"};
+// The sfd run words its failures as the runs after Generator 1 do.
+inline constexpr FileFailureTexts kSfdFiles = kGenerator2Files;
 inline constexpr std::string_view kEncOpenFailure = "Failed to open .enc file";
 inline constexpr std::string_view kCloneSourceOpenFailure = "Failed to open source .htf file";
 
@@ -84,6 +86,63 @@ inline std::string DirectoryFailedText(const std::string& directory, std::string
 
 inline std::string SfdOpenFailedText(const std::string& path) {
     return "Failed to open UGBK.sfd file " + path + "\n!";
+}
+
+inline std::string SfdFileOpenFailedText(const std::string& path) {
+    return "Failed to open the subfont definition file " + path + "!\n";
+}
+
+inline std::string NativeCodesText(const std::string& path) {
+    return "The subfont definition file " + path +
+           " gives the native codes of its encoding, not Unicode values, so no .htf file can "
+           "name its characters. Please take a file of Unicode values, such as Unicode.sfd or "
+           "the U*.sfd files of the CJK package!\n";
+}
+
+inline std::string NoTextFileText(const std::string& path, int line) {
+    return "The subfont definition file " + path + " holds a NUL byte in line " +
+           std::to_string(line) +
+           ", so it is no text file (a binary file, or text saved as UTF-16). Please take a "
+           "subfont definition file in plain text!\n";
+}
+
+// The faults of a subfont definition file beyond those that the log lists one by one.
+inline std::string NotesLeftOutText(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " further fault is" : " further faults are") +
+           " not listed";
+}
+
+inline std::string NoSubfontText(const std::string& path) {
+    return "The subfont definition file " + path + " defines no subfont!\n";
+}
+
+inline std::string UndefinedSubfontText(const std::string& path, const std::string& name) {
+    return "The subfont definition file " + path + " defines no subfont \"" + name + "\"!\n";
+}
+
+inline std::string BackwardSubfontRangeText(const std::string& path, const std::string& range) {
+    return "The subfont range \"" + range + "\" runs backwards: its last subfont comes before " +
+           "its first in " + path + "!\n";
+}
+
+inline std::string EmptySubfontListText(const std::string& list) {
+    return "The subfont list \"" + list + "\" names no subfont!\n";
+}
+
+// A TFM file that is no TFM file: why, and that its subfont gets no .htf file.
+inline std::string RefusedTfmNote(const std::string& refusal, const std::string& htfPath) {
+    return refusal + ", so " + htfPath + " is not written\n";
+}
+
+// The line before the sfd run's closing message: "Wrote 3 .htf files", then with TFM files
+// "; 1 subfont had no TFM file", and a full stop.
+inline std::string WroteFilesText(int written) {
+    return "Wrote " + std::to_string(written) + (written == 1 ? " .htf file" : " .htf files");
+}
+
+inline std::string WithoutTfmText(int subfonts) {
+    return "; " + std::to_string(subfonts) + (subfonts == 1 ? " subfont had" : " subfonts had") +
+           " no TFM file";
 }
 
 inline std::string NameRefusedText(const std::string& name) {

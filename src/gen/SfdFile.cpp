@@ -36,6 +36,7 @@ class SfdTokenizer {
     explicit SfdTokenizer(std::istream& in) : in_(in) {}
 
     Event Next(SfdToken& token);
+    std::optional<int> NulByteLine() const { return nulByteLine_; }
 
   private:
     int Get();
@@ -47,14 +48,20 @@ class SfdTokenizer {
     int line_ = 1;
     bool lineOpen_ = false;    // the current line has given a character
     bool tokenOnLine_ = false; // the current line has given a token
+    std::optional<int> nulByteLine_;
 };
 
 int SfdTokenizer::Get() {
-    if (putBack_ != kEnd) {
+    if (putBack_ != kEnd || nulByteLine_) {
         return std::exchange(putBack_, kEnd);
     }
     // The stream buffer itself: a sentry per character would cost more than the reading.
-    return in_.rdbuf()->sbumpc();
+    const int c = in_.rdbuf()->sbumpc();
+    if (c == 0) {
+        nulByteLine_ = line_;
+        return kEnd;
+    }
+    return c;
 }
 
 void SfdTokenizer::PassOverComment() {
@@ -184,6 +191,7 @@ SfdFile SfdReader::Read() {
             inLine_ = false;
         }
         if (event == SfdTokenizer::Event::End) {
+            file_.nulByteLine_ = tokens_.NulByteLine();
             return std::move(file_);
         }
         if (event == SfdTokenizer::Event::Token) {
@@ -216,6 +224,12 @@ void SfdReader::StartLine(const SfdToken& name) {
     if (name.tooLong || !std::all_of(name.text.begin(), name.text.end(), CanBeInFileName)) {
         Fault(name.line, "the subfont name " + Quoted(name) +
                              (name.tooLong ? " is too long" : " cannot be part of a file name"));
+        subfont_ = nullptr;
+        return;
+    }
+    if (file_.Find(name.text) == nullptr && file_.Subfonts().size() >= SfdFile::kMostSubfonts) {
+        Fault(name.line, "the subfont " + Quoted(name) + " is one too many: a file names at most " +
+                             std::to_string(SfdFile::kMostSubfonts) + " subfonts");
         subfont_ = nullptr;
         return;
     }
@@ -272,7 +286,11 @@ void SfdReader::TakeCodes(const SfdToken& entry, std::uint64_t first, std::uint6
 }
 
 void SfdReader::Fault(int line, const std::string& reason) {
-    file_.notes_.push_back({line, reason + "; the rest of the line is passed over"});
+    if (file_.notes_.size() < SfdFile::kMostNotes) {
+        file_.notes_.push_back({line, reason + "; the rest of the line is passed over"});
+    } else {
+        ++file_.notesLeftOut_;
+    }
     passOver_ = true;
 }
 

@@ -83,15 +83,26 @@ struct SfdNote {
 // Positions start at 0 on every line; a subfont that several lines name gathers their
 // codes. A fault (an entry that is no number, a position past 255, a position given
 // twice, a name that cannot be part of a file name) is noted with its line, and the rest
-// of that line is passed over; what the line gave before the fault stays. Memory grows
-// with the codes and notes kept, never with the length of a line.
+// of that line is passed over; what the line gave before the fault stays. A NUL byte ends
+// the reading: no text file holds one, but binary files and files saved as UTF-16 do.
+// Memory grows with the codes kept, never with the length of a line or of the file: the
+// notes beyond kMostNotes are only counted, and a subfont beyond kMostSubfonts is a fault.
 class SfdFile {
   public:
+    static constexpr std::size_t kMostNotes = 100;
+    // Subfonts of 256 codes up to U+10FFFF take 4352 names; a file that names many more
+    // is no subfont definition file.
+    static constexpr std::size_t kMostSubfonts = 65536;
+
     static SfdFile Read(std::istream& in);
 
     const std::vector<SfdSubfont>& Subfonts() const { return subfonts_; }
     const SfdSubfont* Find(std::string_view name) const;
     const std::vector<SfdNote>& Notes() const { return notes_; }
+    // The faults beyond the first kMostNotes.
+    std::size_t NotesLeftOut() const { return notesLeftOut_; }
+    // The line of the NUL byte at which the reading stopped.
+    std::optional<int> NulByteLine() const { return nulByteLine_; }
 
   private:
     friend class SfdReader;
@@ -101,6 +112,8 @@ class SfdFile {
     std::vector<SfdSubfont> subfonts_;
     std::map<std::string, std::size_t, std::less<>> byName_;
     std::vector<SfdNote> notes_;
+    std::size_t notesLeftOut_ = 0;
+    std::optional<int> nulByteLine_;
 };
 
 } // namespace glyphsmith

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CodeRange.h"
+
 #include <string>
 #include <string_view>
 #include <variant>
@@ -7,14 +9,8 @@
 namespace glyphsmith {
 
 // The codes of a TeX font metric file, bc to ec: TeX4ht reads an .htf file's rows from
-// its font's first code, so a file is right only with its TFM's range. first is last + 1
-// for a font without characters.
-struct TfmRange {
-    int first;
-    int last;
-
-    bool operator==(const TfmRange&) const = default;
-};
+// its font's first code, so a file is right only with its TFM's range.
+using TfmRange = CodeRange;
 
 // The range, or why the bytes are no TFM file.
 using TfmRangeOrRefusal = std::variant<TfmRange, std::string>;

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "RunTexts.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ TEST_F(CliTest, HelpDescribesEveryOption) {
 TEST_F(CliTest, BadArgumentsExitWithTheirErrorAlone) {
     const std::pair<Arguments, std::string> cases[] = {
         {{},
-         "glyphsmith-cli: A command is required: gen1, gen2, clone or alias\n"
+         "glyphsmith-cli: A command is required: gen1, gen2, clone, alias or sfd\n"
          "Run \"glyphsmith-cli --help\" for more information.\n"},
         {{"nonsense"},
          "glyphsmith-cli: The following argument was not expected: nonsense\n"
@@ -66,6 +67,10 @@ TEST_F(CliTest, BadArgumentsExitWithTheirErrorAlone) {
         {{"clone", "--from", "song"},
          "glyphsmith-cli clone: --to is required\n"
          "Run \"glyphsmith-cli clone --help\" for more information.\n"},
+        // The ranges of TFM files and all 256 codes cannot both be a file's range.
+        {{"sfd", "--sfd", "UGB.sfd", "--fonts", "zzsong", "--tfm", ".", "--keep-blanks"},
+         "glyphsmith-cli sfd: --tfm excludes --keep-blanks\n"
+         "Run \"glyphsmith-cli sfd --help\" for more information.\n"},
     };
     for (const auto& [arguments, error] : cases) {
         const CliResult result = Run(arguments);
@@ -150,6 +155,51 @@ TEST_F(CliTest, Gen1TakesItsOptions) {
     const CliResult empty = Run({"gen1", "--sfd", "one.sfd", "--families", ""});
     EXPECT_EQ(empty.status, ExitStatus::Clean);
     EXPECT_EQ(empty.out, "All .htf files have been created!\n");
+}
+
+TEST_F(CliTest, SfdTakesItsOptionsAndCountsItsFiles) {
+    const CliResult help = Run({"sfd", "--help"});
+    EXPECT_EQ(help.status, ExitStatus::Clean);
+    for (const char* option :
+         {"--sfd FILE REQUIRED", "--fonts \"LIST\" REQUIRED", "--htf DIR", "--tfm DIR",
+          "--keep-blanks", "--subfonts LIST",
+          "\nThe subfont definition file must give Unicode values, as UGB.sfd, UGBK.sfd,\n",
+          "\nexit status: 0 clean run"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+    // The default path takes the platform's separator.
+    EXPECT_NE(help.out.find("(default " + std::string(kDefaultHtfDirectory) + ")"),
+              std::string::npos);
+    for (std::size_t start = 0, end; (end = help.out.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        // Option lines are CLI11's; the paragraphs below them are wrapped.
+        if (help.out.compare(start, 2, "  ") != 0) {
+            EXPECT_LE(end - start, 80u) << help.out.substr(start, end - start);
+        }
+    }
+
+    test::WriteFile("copyright.txt", "");
+    test::WriteFile("zz.sfd", "4e 0x4E00\n4f 0x4F00\n");
+    test::WriteFile("tfm/zzsong4f.tfm", test::TfmBytes(0, 0));
+    const CliResult clean =
+        Run({"sfd", "--sfd", "zz.sfd", "--fonts", "zzsong", "--tfm", "tfm", "--htf", "out"});
+    EXPECT_EQ(clean.status, ExitStatus::Clean);
+    EXPECT_EQ(clean.out, "Wrote 1 .htf file; 1 subfont had no TFM file.\n"
+                         "All .htf files have been created!\n");
+    EXPECT_EQ(test::ReadFile("out/zzsong/zzsong4f.htf"),
+              "zzsong4f 0 0\n'&#x4F00;' ''   0\nzzsong4f 0 0\n");
+
+    test::WriteFile("tfm/zzsong4e.tfm", "");
+    const CliResult failed = Run({"sfd", "--sfd", "zz.sfd", "--fonts", "zzsong", "--tfm", "tfm",
+                                  "--subfonts", "4e", "--htf", "out"});
+    EXPECT_EQ(failed.status, ExitStatus::Failures);
+    EXPECT_EQ(failed.err, "Wrote 0 .htf files; 0 subfonts had no TFM file.\n"
+                          "Some .htf files could not be created; see log.txt for details.\n");
+
+    test::WriteFile("native.sfd", "01 0xA140\n");
+    const CliResult refused = Run({"sfd", "--sfd", "native.sfd", "--fonts", "zzsong"});
+    EXPECT_EQ(refused.status, ExitStatus::Stopped);
+    EXPECT_EQ(refused.err, NativeCodesText("native.sfd"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the Windows build of glyphsmith-cli under wine: Generator 1 on the real UGBK.sfd
-# and Generator 2 on a small table, checking exit status and CR LF output.
+# Runs the Windows build of glyphsmith-cli under wine: Generator 1 on the real UGBK.sfd,
+# Generator 2 on a small table, and sfd on the TeX tree's UBig5.sfd and Big5.sfd beside
+# it, checking exit status and CR LF output.
 set -euo pipefail
 wine=$1 cli=$2 sfd=$3
 work=$(mktemp -d)
@@ -23,4 +24,23 @@ status=0
 [ "$status" -eq 3 ] || { echo "gen2: exit status $status, expected 3"; exit 1; }
 grep -q "Failed to open .enc file enc\\\\gbkkai\\\\gbkkai02.enc!Go to the next file!" log.txt
 head -2 out/gbkkai/gbkkai01.htf | grep -q "^'&#x4E02;' ''   0 % gbkkai01.htf (unicode)"
+sfd_dir=$(dirname "$sfd")
+"$wine" "$cli" sfd --sfd "$sfd_dir/UBig5.sfd" --fonts zzbsmi --subfonts 01-03 --htf out >stdout.txt
+grep -q '^Wrote 3 .htf files.' stdout.txt
+[ "$(ls out/zzbsmi)" = "$(printf 'zzbsmi01.htf\nzzbsmi02.htf\nzzbsmi03.htf')" ] ||
+    { echo "sfd: not the files of subfonts 01 to 03"; exit 1; }
+printf '(DESIGNSIZE R 10.0)\n(CHARACTER D 65 (CHARWD R 1.0))\n(CHARACTER D 70 (CHARWD R 1.0))\n' \
+    >font.pl
+mkdir tfm
+pltotf font.pl tfm/zzbsmi02.tfm >/dev/null
+"$wine" "$cli" sfd --sfd "$sfd_dir/UBig5.sfd" --fonts zzbsmi --subfonts 01-03 --tfm tfm \
+    --htf fitted >stdout.txt
+grep -q '^Wrote 1 .htf file; 2 subfonts had no TFM file.' stdout.txt
+cmp -s <(head -c 16 fitted/zzbsmi/zzbsmi02.htf) <(printf 'zzbsmi02 65 70\r\n') ||
+    { echo "sfd: no CR LF header with the TFM's range"; exit 1; }
+status=0
+"$wine" "$cli" sfd --sfd "$sfd_dir/Big5.sfd" --fonts zzbsmi --htf native 2>stderr.txt || status=$?
+[ "$status" -eq 1 ] || { echo "sfd: exit status $status for native codes, expected 1"; exit 1; }
+grep -q 'gives the native codes of its encoding' stderr.txt
+[ ! -e native ] || { echo "sfd: wrote files from native codes"; exit 1; }
 echo "windows smoke run passed"

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1) {
         return 0;
     }
-    const HtfFileSpec file{FontName("gbkfuzz"), 1 + data[0] % 94, (data[0] & 0x80) != 0};
+    const HtfFileSpec file =
+        GbkHtfFile(FontName("gbkfuzz"), 1 + data[0] % 94, (data[0] & 0x80) != 0);
     const std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::size_t split = rest.find('\0');
     std::istringstream table(rest.substr(0, split));

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CopyrightTemplate copyright = CopyrightTemplate::Parse(templateText);
     const int picked = size == 0 ? 1 : 1 + data[0] % kSubfontCount;
     for (int subfont : {1, picked, kSubfontCount}) {
-        const HtfFileSpec file{FontName("gbkfuzz"), subfont, subfont % 2 == 0};
+        const HtfFileSpec file = GbkHtfFile(FontName("gbkfuzz"), subfont, subfont % 2 == 0);
         InputShortage shortage("fuzz.sfd");
         std::ostringstream out;
         WriteHtfFile(

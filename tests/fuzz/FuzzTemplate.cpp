@@ -10,7 +10,7 @@ static constexpr CalendarDate kDate{2026, 12, 7};
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream text(std::string(reinterpret_cast<const char*>(data), size));
     const CopyrightTemplate copyright = CopyrightTemplate::Parse(text);
-    const HtfFileSpec file{FontName("gbkfuzz"), 27, size % 2 == 0};
+    const HtfFileSpec file = GbkHtfFile(FontName("gbkfuzz"), 27, size % 2 == 0);
     std::ostringstream out;
     WriteHtfFile(
         out, file, copyright, [] { return kDate; },

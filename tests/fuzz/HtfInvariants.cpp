@@ -72,7 +72,7 @@ void CheckHtfFile(const std::string& text, const HtfFileSpec& file,
         Violation("row count outside the header's range", header);
     }
     const auto& templateLines = copyright.Lines();
-    const std::string dated = WithoutLineEnd(DatedComment(file.font, file.subfont, date));
+    const std::string dated = WithoutLineEnd(DatedComment(file.font.File(file.subfont), date));
     for (int code = first; code <= last; ++code) {
         const std::size_t index = static_cast<std::size_t>(code - first);
         std::string completion;

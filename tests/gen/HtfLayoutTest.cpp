@@ -39,22 +39,22 @@ TEST(HtfLayout, RowFormsAreSeventeenCharacters) {
 }
 
 TEST(HtfLayout, DiscardedBlanksLimitHeaderAndRows) {
-    EXPECT_EQ(WrittenFile({FontName("gbksong"), 94, true}, ""),
+    EXPECT_EQ(WrittenFile(GbkHtfFile(FontName("gbksong"), 94, true), ""),
               "gbksong94 0 37\n" + Rows(0, 37) + "gbksong94 0 37\n");
-    EXPECT_EQ(WrittenFile({FontName("gbksong"), 27, true}, ""),
+    EXPECT_EQ(WrittenFile(GbkHtfFile(FontName("gbksong"), 27, true), ""),
               "gbksong27 90 172\n" + Rows(90, 172) + "gbksong27 90 172\n");
-    EXPECT_EQ(WrittenFile({FontName("gbksong"), 1, true}, ""),
+    EXPECT_EQ(WrittenFile(GbkHtfFile(FontName("gbksong"), 1, true), ""),
               "gbksong01 0 255\n" + Rows(0, 255) + "gbksong01 0 255\n");
 }
 
 TEST(HtfLayout, KeptBlanksGiveAll256Rows) {
-    EXPECT_EQ(WrittenFile({FontName("gbkhei"), 27, false}, ""),
+    EXPECT_EQ(WrittenFile(GbkHtfFile(FontName("gbkhei"), 27, false), ""),
               "gbkhei27 0 255\n" + Rows(0, 255) + "gbkhei27 0 255\n");
 }
 
 TEST(HtfLayout, TemplateLinesAreMergedInTurnWithTheDatedComment) {
     const std::string text =
-        WrittenFile({FontName("gbksong"), 94, true}, " % one\n % file.htf\n % three\n");
+        WrittenFile(GbkHtfFile(FontName("gbksong"), 94, true), " % one\n % file.htf\n % three\n");
     EXPECT_EQ(text, "gbksong94 0 37\n" + Row(0, " % one\n") +
                         Row(1, " % gbksong94.htf (unicode)      2005-05-18 %\n") +
                         Row(2, " % three\n") + Rows(3, 37) + "gbksong94 0 37\n");
@@ -65,21 +65,21 @@ TEST(HtfLayout, EveryFileStartsTheTemplateAgain) {
     for (int subfont : {1, 2}) {
         std::ostringstream out;
         WriteHtfFile(
-            out, {FontName("gbkkai"), subfont, true}, copyright, [] { return kDate; },
+            out, GbkHtfFile(FontName("gbkkai"), subfont, true), copyright, [] { return kDate; },
             [](int, bool) { return CharacterReference(); });
         EXPECT_NE(out.str().find("''   0first\n"), std::string::npos) << subfont;
     }
 }
 
 TEST(HtfLayout, LeftOutRowsUseNoTemplateLine) {
-    const std::string text = WrittenFile({FontName("gbksong"), 27, true}, "A\nB\n");
+    const std::string text = WrittenFile(GbkHtfFile(FontName("gbksong"), 27, true), "A\nB\n");
     EXPECT_EQ(text, "gbksong27 90 172\n" + Row(90, "A\n") + Row(91, "B\n") + Rows(92, 172) +
                         "gbksong27 90 172\n");
 }
 
 TEST(HtfLayout, BlankTemplateLineEndsItsRowBare) {
     // ".htf" in line 1, a blank line 2, nothing more.
-    const std::string text = WrittenFile({FontName("gbksong"), 1, false}, "x.htf\n\n");
+    const std::string text = WrittenFile(GbkHtfFile(FontName("gbksong"), 1, false), "x.htf\n\n");
     const std::string expected = "gbksong01 0 255\n" +
                                  Row(0, " % gbksong01.htf (unicode)      2005-05-18 %\n") + Row(1) +
                                  Row(2);
@@ -87,14 +87,14 @@ TEST(HtfLayout, BlankTemplateLineEndsItsRowBare) {
 }
 
 TEST(HtfLayout, TemplateLastLineWithoutLineEndStillEndsItsRow) {
-    EXPECT_EQ(WrittenFile({FontName("gbksong"), 94, true}, "A\r\nB"),
+    EXPECT_EQ(WrittenFile(GbkHtfFile(FontName("gbksong"), 94, true), "A\r\nB"),
               "gbksong94 0 37\n" + Row(0, "A\n") + Row(1, "B\n") + Rows(2, 37) +
                   "gbksong94 0 37\n");
 }
 
 TEST(HtfLayout, AByteOrderMarkIsLeftOutAtTheTemplateStartOnly) {
     const std::string mark = "\xEF\xBB\xBF";
-    EXPECT_EQ(WrittenFile({FontName("gbksong"), 94, true}, mark + "A\n" + mark + "B\n"),
+    EXPECT_EQ(WrittenFile(GbkHtfFile(FontName("gbksong"), 94, true), mark + "A\n" + mark + "B\n"),
               "gbksong94 0 37\n" + Row(0, "A\n") + Row(1, mark + "B\n") + Rows(2, 37) +
                   "gbksong94 0 37\n");
 }
@@ -103,7 +103,7 @@ TEST(HtfLayout, CodesAreAskedForEvenWhenTheirRowsAreLeftOut) {
     std::vector<std::pair<int, bool>> asked;
     std::ostringstream out;
     WriteHtfFile(
-        out, {FontName("gbksong"), 27, true}, TemplateOf(""), [] { return kDate; },
+        out, GbkHtfFile(FontName("gbksong"), 27, true), TemplateOf(""), [] { return kDate; },
         [&](int code, bool written) {
             asked.emplace_back(code, written);
             return CharacterReference();
@@ -117,18 +117,21 @@ TEST(HtfLayout, CodesAreAskedForEvenWhenTheirRowsAreLeftOut) {
 
 TEST(DatedComment, YearWidthFollowsTheFontNameLength) {
     // 4-byte family name plus "gbk": width 10, six blanks before the year.
-    EXPECT_EQ(DatedComment(FontName("gbksong"), 1, kDate),
+    EXPECT_EQ(DatedComment("gbksong01.htf", kDate),
               " % gbksong01.htf (unicode)      2005-05-18 %\n");
+    // A longer subfont name takes its bytes from the width: the year ends in one column.
+    EXPECT_EQ(DatedComment("unisong0100.htf", kDate),
+              " % unisong0100.htf (unicode)    2005-05-18 %\n");
     // Up to 13 bytes the line has 44 characters; 13 bytes leave no blank.
-    const std::string thirteen = DatedComment(FontName("gbkabcdefghij"), 7, kDate);
+    const std::string thirteen = DatedComment("gbkabcdefghij07.htf", kDate);
     EXPECT_EQ(thirteen, " % gbkabcdefghij07.htf (unicode)2005-05-18 %\n");
     EXPECT_EQ(thirteen.size(), 45u);
-    EXPECT_EQ(DatedComment(FontName("gbkabcdefghijk"), 7, kDate),
+    EXPECT_EQ(DatedComment("gbkabcdefghijk07.htf", kDate),
               " % gbkabcdefghijk07.htf (unicode)2005-05-18 %\n");
     // 21 bytes: width -4, the year alone; 22 bytes: width -5, one blank after it.
-    EXPECT_EQ(DatedComment(FontName("gbkabcdefghijklmnopqr"), 94, kDate),
+    EXPECT_EQ(DatedComment("gbkabcdefghijklmnopqr94.htf", kDate),
               " % gbkabcdefghijklmnopqr94.htf (unicode)2005-05-18 %\n");
-    EXPECT_EQ(DatedComment(FontName("gbkabcdefghijklmnopqrs"), 94, {2026, 12, 7}),
+    EXPECT_EQ(DatedComment("gbkabcdefghijklmnopqrs94.htf", {2026, 12, 7}),
               " % gbkabcdefghijklmnopqrs94.htf (unicode)2026 -12-07 %\n");
 }
 

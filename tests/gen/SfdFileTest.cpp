@@ -1,10 +1,14 @@
 #include "SfdFile.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 #include <sstream>
 
 namespace glyphsmith {
 namespace {
+
+using test::Repeated;
 
 // "name@line position=value[+count] ..." per subfont, then "line: reason" per note.
 std::string Dump(const SfdFile& file) {
@@ -80,20 +84,45 @@ TEST(SfdFile, ReadsTheGrammar) {
     }
 }
 
-std::string Repeated(const std::string& unit, int times) {
-    std::string text;
-    for (int i = 0; i < times; ++i) {
-        text += unit;
-    }
-    return text;
-}
-
 TEST(SfdFile, LongLinesKeepOnlyWhatTheyGive) {
     EXPECT_EQ(DumpOf("01 " + Repeated("0_255 ", 200'000)),
               "01@1 0=0+256\n1: \"0_255\" would take positions past 255 of subfont 01" + kRest);
     EXPECT_EQ(DumpOf("01 " + Repeated("1111111111", 100'000)),
               "01@1\n1: \"" + std::string(32, '1') +
                   "...\" is no code, range a_b or offset n:" + kRest);
+}
+
+// Binary files, files saved as UTF-16 and huge files of junk cost little and say why.
+TEST(SfdFile, StopsAtANulByteAndBoundsWhatItKeeps) {
+    using namespace std::string_literals;
+    std::istringstream utf16("\xFF\xFE"
+                             "0\0"
+                             "1\0 \0"
+                             "1\0\n\0"s);
+    EXPECT_EQ(SfdFile::Read(utf16).NulByteLine(), 1);
+    std::istringstream afterLines("01 0x41\n02 0x42\n\n\0"
+                                  "03 0x43\n"s);
+    const SfdFile binary = SfdFile::Read(afterLines);
+    EXPECT_EQ(binary.NulByteLine(), 4);
+    EXPECT_EQ(Dump(binary), "01@1 0=41\n02@2 0=42\n");
+
+    std::istringstream faults(Repeated("x y\n", 150));
+    const SfdFile faulty = SfdFile::Read(faults);
+    ASSERT_EQ(faulty.Notes().size(), SfdFile::kMostNotes);
+    EXPECT_EQ(faulty.Notes().back().line, 100);
+    EXPECT_EQ(faulty.NotesLeftOut(), 50);
+
+    std::string names;
+    for (std::size_t i = 1; i < SfdFile::kMostSubfonts; ++i) {
+        names += std::to_string(i) + "\n";
+    }
+    std::istringstream many("x 0x41\n" + names + "0 1\nx 1: 0x42\n");
+    const SfdFile file = SfdFile::Read(many);
+    EXPECT_EQ(file.Subfonts().size(), SfdFile::kMostSubfonts);
+    const SfdNote tooMany{65537, "the subfont \"0\" is one too many: a file names at most 65536 "
+                                 "subfonts; the rest of the line is passed over"};
+    EXPECT_EQ(file.Notes(), std::vector{tooMany});
+    EXPECT_EQ(file.Find("x")->Value(1), 0x42);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "SfdReferences.h"
 #include "SfdValueKind.h"
 #include "SubfontDefinitions.h"
+#include "TestSupport.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -36,6 +37,32 @@ TEST(SfdRealData, GivesGenerator1sReferencesForUgbk) {
                 << "subfont " << subfont << ", code " << code;
         }
     }
+}
+
+// For the families of UGBK.sfd the sfd command is Generator 1 with all 256 rows, template
+// and dated comment included; it writes subfont 00 besides.
+using SfdRunRealData = test::RunTest;
+
+TEST_F(SfdRunRealData, WritesGenerator1sFilesForUgbk) {
+    test::WriteFile("copyright.txt", "% the .htf line\nB\n");
+    settings.sfdFile = GLYPHSMITH_UGBK_SFD;
+    settings.htfDirectory = "gen1";
+    settings.discardBlanks = false;
+    ASSERT_EQ(Gen1("song"), RunOutcome::Completed);
+    SfdRunSettings sfd;
+    sfd.sfdFile = GLYPHSMITH_UGBK_SFD;
+    sfd.fontList = "gbksong";
+    sfd.htfDirectory = "sfd";
+    sfd.keepBlanks = true;
+    ASSERT_EQ(Sfd(sfd), RunOutcome::Completed);
+    EXPECT_EQ(reporter.messages.back(),
+              test::Information("Wrote 95 .htf files.\nAll .htf files have been created!"));
+
+    for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
+        const std::string file = "gbksong/gbksong" + TwoDigits(subfont) + ".htf";
+        ASSERT_EQ(test::ReadFile("sfd/" + file), test::ReadFile("gen1/" + file)) << file;
+    }
+    EXPECT_EQ(test::ReadFile("sfd/gbksong/gbksong00.htf").substr(0, 16), "gbksong00 0 255\n");
 }
 
 TEST(SfdRealData, TellsEveryFileOfTheTexTree) {

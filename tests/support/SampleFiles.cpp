@@ -102,4 +102,16 @@ std::string HtfText(const std::string& header, const std::string& rows) {
     return header + "\n" + rows + header + "\n";
 }
 
+std::string TfmBytes(int bc, int ec) {
+    // lf, lh, bc, ec, then one width, height, depth and italic correction, nothing else.
+    const int lengthInWords = 6 + 2 + (ec - bc + 1) + 4;
+    const int halfwords[12] = {lengthInWords, 2, bc, ec, 1, 1, 1, 1, 0, 0, 0, 0};
+    std::string bytes(4 * static_cast<std::size_t>(lengthInWords), '\0');
+    for (std::size_t i = 0; i < 12; ++i) {
+        bytes[2 * i] = static_cast<char>(halfwords[i] >> 8);
+        bytes[2 * i + 1] = static_cast<char>(halfwords[i] & 0xFF);
+    }
+    return bytes;
+}
+
 } // namespace glyphsmith::test

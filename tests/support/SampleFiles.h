@@ -52,4 +52,8 @@ std::string WithEnds(const std::string& rows, std::initializer_list<std::string>
 // A whole .htf file: the header, the rows, the header again.
 std::string HtfText(const std::string& header, const std::string& rows);
 
+// The bytes of a TFM file of the characters bc to ec (bc = ec + 1 for none), with the
+// smallest tables that its length must account for.
+std::string TfmBytes(int bc, int ec);
+
 } // namespace glyphsmith::test

@@ -35,6 +35,14 @@ void WriteFile(const std::filesystem::path& path, const std::string& content) {
     }
 }
 
+std::string Repeated(const std::string& unit, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) {
+        text += unit;
+    }
+    return text;
+}
+
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {

@@ -8,6 +8,7 @@
 #include "Paths.h"
 #include "RunContext.h"
 #include "SampleFiles.h"
+#include "SfdRun.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -50,6 +51,9 @@ void WriteFile(const std::filesystem::path& path, const std::string& content);
 // A file's text with the platform's line ends (CR LF on Windows) read as "\n", so that
 // expected texts are written once for every platform.
 std::string ReadFile(const std::filesystem::path& path);
+
+// The unit `times` times over.
+std::string Repeated(const std::string& unit, int times);
 
 // A path written with "/" as the program forms it on this platform.
 std::string Native(std::string path);
@@ -100,6 +104,9 @@ class RunTest : public ::testing::Test {
     }
     RunOutcome Alias(const std::string& target = "song", const std::string& alias = "x") {
         return Finished(RunAlias(target, alias, settings, context));
+    }
+    RunOutcome Sfd(const SfdRunSettings& sfdSettings) {
+        return Finished(RunSfd(sfdSettings, context));
     }
 
     ScopedWorkDir work;
