@@ -1,6 +1,8 @@
 #include "CommandLine.h"
+#include "SampleFiles.h"
 #include "TestSupport.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -36,7 +38,7 @@ TEST_F(CliTest, HelpDescribesEveryOption) {
         EXPECT_NE(overview.out.find("gen2"), std::string::npos);
         EXPECT_NE(overview.out.find("\nexit status: 0 clean run, 1 a warning stopped the run, 2 "
                                     "bad arguments,\n3 the run finished but logged failures or "
-                                    "notes\n"),
+                                    "notes,\n4 an unexpected error stopped the run\n"),
                   std::string::npos);
         const CliResult gen2 = Run({"gen2", help});
         EXPECT_EQ(gen2.status, ExitStatus::Clean);
@@ -150,6 +152,30 @@ TEST_F(CliTest, Gen1TakesItsOptions) {
     const CliResult empty = Run({"gen1", "--sfd", "one.sfd", "--families", ""});
     EXPECT_EQ(empty.status, ExitStatus::Clean);
     EXPECT_EQ(empty.out, "All .htf files have been created!\n");
+}
+
+// An error that no run expects, here standard output that fails with its exceptions on,
+// ends the program with one line on standard error and a status of its own; the files
+// written before stay.
+TEST_F(CliTest, AnUnexpectedErrorEndsWithOneLineAndStatusFour) {
+    test::WriteFile("copyright.txt", "");
+    test::WriteFile("UGBK.sfd", test::SfdText());
+    struct FullDisk : std::streambuf {
+    } full;
+    std::ostream out(&full);
+    out.exceptions(std::ios::badbit);
+    std::ostringstream err;
+    const ExitStatus status = cli::RunCommandLine({"gen1", "--htf", "out", "--families", "kai"},
+                                                  {out, err, Utf8(work.Path())});
+    EXPECT_EQ(static_cast<int>(status), 4);
+    const std::string start = "glyphsmith-cli: The run stopped on an unexpected error: ";
+    const std::string end =
+        ". Every .htf file is whole or as it was before; log.txt may lack lines.\n";
+    const std::string line = err.str();
+    EXPECT_EQ(line.substr(0, start.size()), start);
+    EXPECT_TRUE(line.ends_with(end)) << line;
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
+    EXPECT_EQ(test::ReadFile("out/gbkkai/gbkkai94.htf").substr(0, 14), "gbkkai94 0 37\n");
 }
 
 } // namespace

@@ -272,5 +272,31 @@ TEST_F(RunButtonTest, Generator1StopsWhenTheWindowFailsItsCheck) {
     EXPECT_FALSE(std::filesystem::exists("log.txt"));
 }
 
+// An error that no run expects, here thrown out of a warning that Generator 2 shows while
+// it works, ends the run with a box of its own and takes the wait cursor down.
+TEST_F(RunButtonTest, AnUnexpectedErrorEndsTheRunWithAWarning) {
+    const std::filesystem::path run = EnterRun("window");
+    test::WriteFile(run / "copyright.txt", "");
+    test::WriteFile(run / "MS-GBK-Codepage.txt", "");
+    std::filesystem::create_directories(run / "enc" / "gbksong");
+    test::WriteFile(run.parent_path() / "ht-fonts", "a file where a directory belongs");
+    scene().seam.FailAtNextMessage("injected failure");
+    MainDialog dialog;
+    Run(dialog, [&](ui::Dialog&) {
+        Click(dialog, kGenerator2Button);
+        dialog.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(scene().seam.Messages(),
+              Strings({test::Box("Warning!",
+                                 "Failed to create the directory " +
+                                     test::Native("../ht-fonts/unicode/cjk/gbksong") + "!\n",
+                                 ui::MB_ICONEXCLAMATION),
+                       test::Box("Warning!",
+                                 "The run stopped on an unexpected error: injected failure. Every "
+                                 ".htf file is whole or as it was before; log.txt may lack lines.",
+                                 ui::MB_ICONEXCLAMATION)}));
+    EXPECT_EQ(scene().seam.WaitCursorAtMessages(), std::vector<bool>({true, false}));
+}
+
 } // namespace
 } // namespace glyphsmith
