@@ -22,10 +22,9 @@ inline bool IsPathSeparator(char c) {
 // one, so that log lines show the path exactly as the run formed it.
 std::string JoinPath(std::string_view directory, std::string_view name);
 
-// A file-system path from a UTF-8 string (wide file names on Windows).
+// A file-system path from a UTF-8 string (wide file names on Windows), and back. Neither
+// throws: what cannot be converted becomes U+FFFD.
 std::filesystem::path FsPath(const std::string& utf8);
-
-// A file-system path as a UTF-8 string.
 std::string Utf8(const std::filesystem::path& path);
 
 // The process's working directory as a UTF-8 string, for each program's main to resolve

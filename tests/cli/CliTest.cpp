@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "SampleFiles.h"
 #include "TestSupport.h"
+#include "WideConsoleBuffer.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -176,6 +177,20 @@ TEST_F(CliTest, AnUnexpectedErrorEndsWithOneLineAndStatusFour) {
     EXPECT_TRUE(line.ends_with(end)) << line;
     EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
     EXPECT_EQ(test::ReadFile("out/gbkkai/gbkkai94.htf").substr(0, 14), "gbkkai94 0 37\n");
+}
+
+// A console gets whole characters only, even when a flush falls inside one.
+TEST(WideConsoleBuffer, HandsOnWholeCharactersAsUtf16) {
+    std::vector<std::u16string> written;
+    {
+        cli::WideConsoleBuffer buffer(
+            [&](std::u16string_view text) { written.emplace_back(text); });
+        std::ostream console(&buffer);
+        const std::string text = "\xE5\xAE\x8B \xF0\xA0\x80\x80\n";
+        console << text.substr(0, 2) << std::flush << text.substr(2, 5) << std::flush
+                << text.substr(7);
+    }
+    EXPECT_EQ(written, (std::vector<std::u16string>{u"\u5B8B ", u"\U00020000\n"}));
 }
 
 } // namespace
