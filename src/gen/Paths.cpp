@@ -43,6 +43,14 @@ bool HoldsPathSeparator(std::string_view name) {
     return std::any_of(name.begin(), name.end(), [](char c) { return c == '/' || c == '\\'; });
 }
 
+bool EndDroppedBySystem([[maybe_unused]] std::string_view name) {
+#ifdef _WIN32
+    return name.ends_with('.') || name.ends_with(' ');
+#else
+    return false;
+#endif
+}
+
 std::string TwoDigits(int number) {
     std::string digits = std::to_string(number);
     return digits.size() < 2 ? "0" + digits : digits;

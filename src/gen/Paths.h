@@ -34,6 +34,10 @@ std::string CurrentDirectory();
 // Whether a name holds a character that would take a path outside its directory.
 bool HoldsPathSeparator(std::string_view name);
 
+// Whether the system drops the end of a name that becomes part of a path: Windows drops a
+// trailing dot or blank, so "song." would name song's directory. Never on other systems.
+bool EndDroppedBySystem(std::string_view name);
+
 // Two-digit subfont number with a leading zero, as font names carry it.
 std::string TwoDigits(int number);
 

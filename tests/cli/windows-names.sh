@@ -24,5 +24,10 @@ for locale in zh_CN fr_FR; do
     grep -qx $'All alias .htf files have been created!\r' stdout.txt || fail "alias: $(cat stdout.txt)"
     expected=$'.gbksong07\r\nhtfcss: gbk宋体07 font-family: 宋体; x: Crème 𠀀;\r\n\r\n'
     cmp -s <(printf '%s' "$expected") 'out/字体/gbk宋体/gbk宋体07.htf' || fail "alias: not UTF-8"
+
+    status=0
+    "$wine" "$cli" clone --from 宋体 --to '𠀀.' --htf out 2>stderr.txt || status=$?
+    [ "$status" -eq 1 ] || fail "clone: exit status $status, expected 1"
+    grep -qF 'Failed to create the directory out\gbk𠀀.!' stderr.txt || fail "clone: $(cat stderr.txt)"
 done
 echo "windows names run passed"
