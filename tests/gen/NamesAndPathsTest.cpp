@@ -110,7 +110,7 @@ TEST_F(NamesAndPathsTest, EachSideWritesOrRefusesEachCase) {
     const Case cases[] = {
         {"Chinese family", Use::Family, kHan, ""},
         {"accented family", Use::Family, "Cr\xC3\xA8me", ""},
-        {"device name as a family", Use::Family, "CON", ""},
+        {"device name as a family, whose folder is gbkCON", Use::Family, "CON", ""},
         {"family ending in a dot", Use::Family, "song.",
          "Fail to create the directory " + JoinPath("out", "gbksong.") + "!\n"},
         {"clone onto a name ending in a dot", Use::CloneTarget, "kai.",
@@ -124,7 +124,9 @@ TEST_F(NamesAndPathsTest, EachSideWritesOrRefusesEachCase) {
         {"share in the long form", Use::AliasDirectory,
          "\\\\?\\UNC\\glyphsmith-test\\share\\" + unique + "-long", ""},
         {"drive in the long form", Use::AliasDirectory, "\\\\?\\" + absolute + "long", ""},
-        {"device name as the directory", Use::AliasDirectory, "NUL",
+        {"device name CON as the directory", Use::AliasDirectory, "CON",
+         AliasDirectoryWarning(JoinPath("CON", "gbkx"))},
+        {"device name NUL as the directory", Use::AliasDirectory, "NUL",
          AliasDirectoryWarning(JoinPath("NUL", "gbkx"))},
     };
     for (const Case& row : cases) {
