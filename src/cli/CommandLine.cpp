@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "Commands.h"
+#include "UnexpectedError.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -42,9 +43,7 @@ std::string DescribeError(const CLI::App& program, const CLI::ParseError& error)
                           : CLI::ExtrasError(extras).what();
 }
 
-} // namespace
-
-ExitStatus RunCommandLine(const std::vector<std::string>& arguments, const Console& console) {
+ExitStatus ParseAndRun(const std::vector<std::string>& arguments, const Console& console) {
     CLI::App program("Writes TeX4ht font files (.htf) for GBK-encoded Chinese fonts, and\n"
                      "with sfd for every encoding of the CJK package.\n"
                      "The run log goes to log.txt in the working directory.",
@@ -67,6 +66,21 @@ ExitStatus RunCommandLine(const std::vector<std::string>& arguments, const Conso
             return ExitStatus::Clean;
         }
         return ReportUsageError(program, DescribeError(program, error), console.err);
+    }
+    return status;
+}
+
+} // namespace
+
+// The last place that catches: an error that no run expects ends the program with a line
+// that says so rather than with the runtime's abort.
+ExitStatus RunCommandLine(const std::vector<std::string>& arguments, const Console& console) {
+    ExitStatus status = ExitStatus::Unexpected;
+    const std::optional<std::string> failure =
+        CatchUnexpected([&] { status = ParseAndRun(arguments, console); });
+    if (failure) {
+        console.err << "glyphsmith-cli: " << *failure << std::endl;
+        return ExitStatus::Unexpected;
     }
     return status;
 }

@@ -17,6 +17,7 @@ constexpr Meaning kMeanings[] = {
     {ExitStatus::Stopped, "a warning stopped the run"},
     {ExitStatus::BadArguments, "bad arguments"},
     {ExitStatus::Failures, "the run finished but logged failures or notes"},
+    {ExitStatus::Unexpected, "an unexpected error stopped the run"},
 };
 
 } // namespace

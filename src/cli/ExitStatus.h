@@ -12,6 +12,7 @@ enum class ExitStatus {
     Stopped = 1,      // a warning stopped the run
     BadArguments = 2, // the command line could not be parsed
     Failures = 3,     // the run finished but logged failures or notes
+    Unexpected = 4,   // an error that no run expects stopped the program
 };
 
 // The help's lines are at most this long.

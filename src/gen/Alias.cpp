@@ -57,7 +57,7 @@ RunOutcome RunAlias(const std::string& targetFamily, const std::string& aliasFam
     const std::string directory = alias.DirectoryIn(settings.aliasDirectory);
     // The target name only goes into the files, never into a path.
     if (!run.RequireNamesInDirectory({&aliasFamily}) ||
-        !run.StartSeries(directory, DirectoryFailedText(directory, "\n\n"))) {
+        !run.StartSeries(directory, DirectoryFailedText(directory, "\n\n"), {&aliasFamily})) {
         return RunOutcome::Stopped;
     }
     for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {

@@ -149,7 +149,8 @@ RunOutcome RunCloning(const std::string& clonedFrom, const std::string& clonedTo
     if (!run.RequireNamesInDirectory({&clonedFrom, &clonedTo}) ||
         !cloner.RequireTwoDirectories(run) ||
         !run.StartSeries(cloner.TargetDirectory(),
-                         DirectoryFailedText(cloner.TargetDirectory(), "\n"))) {
+                         DirectoryFailedText(cloner.TargetDirectory(), "\n"),
+                         {&clonedFrom, &clonedTo})) {
         return RunOutcome::Stopped;
     }
     for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {

@@ -3,6 +3,10 @@
 #include "Files.h"
 #include "LineReader.h"
 #include "Paths.h"
+#include "Unicode.h"
+
+#include <iterator>
+#include <sstream>
 
 namespace glyphsmith {
 
@@ -10,6 +14,23 @@ namespace {
 
 // Some editors begin a UTF-8 file with it; it is no text of the template.
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The byte order of a text that begins with a UTF-16 byte order mark, which is taken from
+// the stream; none, and nothing taken, for any other text.
+std::optional<ByteOrder> TakeUtf16ByteOrderMark(std::istream& in) {
+    const int first = in.peek();
+    if (first != 0xFF && first != 0xFE) {
+        return std::nullopt;
+    }
+    in.get();
+    const int second = in.peek();
+    if (second == (first ^ 0x01)) {
+        in.get();
+        return first == 0xFF ? ByteOrder::LittleEndian : ByteOrder::BigEndian;
+    }
+    in.unget();
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -21,7 +42,18 @@ std::optional<CopyrightTemplate> CopyrightTemplate::Load(const std::string& path
     return Parse(in);
 }
 
+// A template that Notepad saved as "Unicode" is read as the text it holds, so that the
+// files get the same bytes as from that text in UTF-8.
 CopyrightTemplate CopyrightTemplate::Parse(std::istream& in) {
+    if (const std::optional<ByteOrder> order = TakeUtf16ByteOrderMark(in)) {
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        std::istringstream text(Utf8FromUtf16Bytes(bytes, *order));
+        return ParseLines(text);
+    }
+    return ParseLines(in);
+}
+
+CopyrightTemplate CopyrightTemplate::ParseLines(std::istream& in) {
     CopyrightTemplate copyright;
     LineReader reader(in);
     std::string text;

@@ -14,7 +14,9 @@ inline constexpr const char* kCopyrightTemplateFile = "copyright.txt";
 
 // "copyright.txt" in the working directory: lines merged one per row into every generated .htf
 // file, from the first line again for every file. It is read once per run and kept in memory; a
-// UTF-8 byte order mark at its very start is left out.
+// UTF-8 byte order mark at its very start is left out. A file that begins with a UTF-16 byte
+// order mark (little or big endian) is read as UTF-16 and kept as UTF-8, with U+FFFD for a lone
+// surrogate or an odd last byte; any other file is taken as bytes.
 class CopyrightTemplate {
   public:
     struct Line {
@@ -28,6 +30,8 @@ class CopyrightTemplate {
     const std::vector<Line>& Lines() const { return lines_; }
 
   private:
+    static CopyrightTemplate ParseLines(std::istream& in);
+
     std::vector<Line> lines_;
 };
 

@@ -11,12 +11,7 @@ namespace glyphsmith {
 namespace {
 
 std::string NameOf(const std::filesystem::directory_entry& entry) {
-#ifdef _WIN32
-    const std::u8string name = entry.path().filename().u8string();
-    return std::string(name.begin(), name.end());
-#else
-    return entry.path().filename().string();
-#endif
+    return Utf8(entry.path().filename());
 }
 
 } // namespace

@@ -55,7 +55,7 @@ class FamilyFromDefinitions {
   public:
     FamilyFromDefinitions(const GenerationSettings& settings, RunFrame& run,
                           const std::string& family)
-        : settings_(settings), run_(run), font_(FontName::OfGbkFamily(family)) {}
+        : settings_(settings), run_(run), family_(family), font_(FontName::OfGbkFamily(family)) {}
 
     void Run(const SubfontDefinitions& definitions, FormedSubfonts& subfonts);
 
@@ -65,13 +65,14 @@ class FamilyFromDefinitions {
 
     const GenerationSettings& settings_;
     RunFrame& run_;
+    const std::string& family_;
     const FontName font_;
 };
 
 void FamilyFromDefinitions::Run(const SubfontDefinitions& definitions, FormedSubfonts& subfonts) {
     const std::string directory = font_.DirectoryIn(settings_.htfDirectory);
     if (!run_.MakeDirectory(directory, Generator1DirectoryFailedText(directory),
-                            DirectoryFailure::Logged)) {
+                            DirectoryFailure::Logged, {&family_})) {
         return;
     }
     NoteProblems(definitions);

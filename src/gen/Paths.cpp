@@ -1,5 +1,7 @@
 #include "Paths.h"
 
+#include "Unicode.h"
+
 #include <algorithm>
 
 namespace glyphsmith {
@@ -13,17 +15,22 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
     return path;
 }
 
+// The library's own conversions on Windows throw on a sequence they cannot convert: a
+// name on disk may hold a lone surrogate, and a typed path may be cut inside a character.
 std::filesystem::path FsPath(const std::string& utf8) {
 #ifdef _WIN32
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    return std::filesystem::path(WideFromUtf8(utf8));
 #else
     return std::filesystem::path(utf8);
 #endif
 }
 
 std::string Utf8(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return std::string(utf8.begin(), utf8.end());
+#ifdef _WIN32
+    return Utf8FromWide(path.native());
+#else
+    return path.native();
+#endif
 }
 
 std::string CurrentDirectory() {
@@ -34,6 +41,14 @@ std::string CurrentDirectory() {
 
 bool HoldsPathSeparator(std::string_view name) {
     return std::any_of(name.begin(), name.end(), [](char c) { return c == '/' || c == '\\'; });
+}
+
+bool EndDroppedBySystem([[maybe_unused]] std::string_view name) {
+#ifdef _WIN32
+    return name.ends_with('.') || name.ends_with(' ');
+#else
+    return false;
+#endif
 }
 
 std::string TwoDigits(int number) {

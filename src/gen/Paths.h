@@ -22,10 +22,9 @@ inline bool IsPathSeparator(char c) {
 // one, so that log lines show the path exactly as the run formed it.
 std::string JoinPath(std::string_view directory, std::string_view name);
 
-// A file-system path from a UTF-8 string (wide file names on Windows).
+// A file-system path from a UTF-8 string (wide file names on Windows), and back. Neither
+// throws: what cannot be converted becomes U+FFFD.
 std::filesystem::path FsPath(const std::string& utf8);
-
-// A file-system path as a UTF-8 string.
 std::string Utf8(const std::filesystem::path& path);
 
 // The process's working directory as a UTF-8 string, for each program's main to resolve
@@ -34,6 +33,10 @@ std::string CurrentDirectory();
 
 // Whether a name holds a character that would take a path outside its directory.
 bool HoldsPathSeparator(std::string_view name);
+
+// Whether the system drops the end of a name that becomes part of a path: Windows drops a
+// trailing dot or blank, so "song." would name song's directory. Never on other systems.
+bool EndDroppedBySystem(std::string_view name);
 
 // Two-digit subfont number with a leading zero, as font names carry it.
 std::string TwoDigits(int number);

@@ -3,6 +3,8 @@
 #include "EnsureDirectory.h"
 #include "Paths.h"
 
+#include <algorithm>
+
 namespace glyphsmith {
 
 bool RunFrame::RequirePaths(std::initializer_list<const std::string*> paths) {
@@ -39,17 +41,24 @@ bool RunFrame::StartGenerator() {
     return true;
 }
 
-bool RunFrame::StartSeries(const std::string& fontDirectory, std::string_view directoryFailedText) {
-    if (!OpenLog() || !MakeDirectory(fontDirectory, directoryFailedText, DirectoryFailure::Stops)) {
+bool RunFrame::StartSeries(const std::string& fontDirectory, std::string_view directoryFailedText,
+                           FontNames names) {
+    if (!OpenLog() ||
+        !MakeDirectory(fontDirectory, directoryFailedText, DirectoryFailure::Stops, names)) {
         return false;
     }
     BeginWork();
     return true;
 }
 
+// A directory whose name the system would change is not made at all: it would be the
+// directory of another name, whose files would then mix with these.
 bool RunFrame::MakeDirectory(const std::string& path, std::string_view failedText,
-                             DirectoryFailure how) {
-    if (EnsureDirectory(path)) {
+                             DirectoryFailure how, FontNames names) {
+    const bool changed = std::any_of(names.begin(), names.end(), [](const std::string* name) {
+        return EndDroppedBySystem(*name);
+    });
+    if (!changed && EnsureDirectory(path)) {
         return true;
     }
     if (how == DirectoryFailure::Stops) {

@@ -48,13 +48,19 @@ class RunFrame {
 
     // A generator's start: its work begins, then its log and template are opened.
     bool StartGenerator();
+    // The typed font names that a directory's path is made of.
+    using FontNames = std::initializer_list<const std::string*>;
+
     // The start of a run that writes the files of one font: the log is opened and the
     // font's directory made before the work begins.
-    bool StartSeries(const std::string& fontDirectory, std::string_view directoryFailedText);
+    bool StartSeries(const std::string& fontDirectory, std::string_view directoryFailedText,
+                     FontNames names);
 
     // Makes a directory with every missing parent; on failure logs failedText and deals
-    // with it as `how` says. True when the directory is there.
-    bool MakeDirectory(const std::string& path, std::string_view failedText, DirectoryFailure how);
+    // with it as `how` says. True when the directory is there. A directory made from a font
+    // name whose end the system drops (EndDroppedBySystem) fails without a look.
+    bool MakeDirectory(const std::string& path, std::string_view failedText, DirectoryFailure how,
+                       FontNames names = {});
 
     // Writes one output file whole through `write`, logging a file that cannot be created
     // or written.

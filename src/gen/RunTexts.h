@@ -180,4 +180,10 @@ inline std::string ShortCloneSourceNote(const std::string& source, int lastLine,
            "\n";
 }
 
+// What the programs say when an error that no run expects ends a run.
+inline std::string UnexpectedStopText(const std::string& reason) {
+    return "The run stopped on an unexpected error: " + reason +
+           ". Every .htf file is whole or as it was before; log.txt may lack lines.";
+}
+
 } // namespace glyphsmith

@@ -14,6 +14,7 @@
 #include "MainDialogTemplate.h"
 #include "Resources.h"
 #include "SettingsStore.h"
+#include "UnexpectedError.h"
 
 namespace glyphsmith {
 
@@ -127,8 +128,7 @@ void MainDialog::OnGenerator2() {
     if (!UpdateData(true)) {
         return;
     }
-    DialogRunReporter reporter(*this);
-    RunGenerator2(settings_, {reporter, workingDirectory_});
+    StartRun([&](const RunContext& context) { RunGenerator2(settings_, context); });
 }
 
 void MainDialog::CloneHtfFiles() {
@@ -136,8 +136,9 @@ void MainDialog::CloneHtfFiles() {
     if (prompt.DoModal() != IDOK || !UpdateData(true)) {
         return;
     }
-    DialogRunReporter reporter(*this);
-    RunCloning(prompt.clonedFrom, prompt.clonedTo, settings_, {reporter, workingDirectory_});
+    StartRun([&](const RunContext& context) {
+        RunCloning(prompt.clonedFrom, prompt.clonedTo, settings_, context);
+    });
 }
 
 void MainDialog::OnPickSfdFile() {
@@ -152,8 +153,8 @@ void MainDialog::OnGenerator1() {
     if (prompt.DoModal() != IDOK || !UpdateData(true)) {
         return;
     }
-    DialogRunReporter reporter(*this);
-    RunGenerator1(prompt.fontList, settings_, {reporter, workingDirectory_});
+    StartRun(
+        [&](const RunContext& context) { RunGenerator1(prompt.fontList, settings_, context); });
 }
 
 // An alias ending in "sl" turns italic on before the run, and the check box shows it at
@@ -166,8 +167,17 @@ void MainDialog::CreateAliasHtfFiles() {
     if (ApplySlRule(prompt.aliasFont, settings_)) {
         UpdateData(false);
     }
+    StartRun([&](const RunContext& context) {
+        RunAlias(prompt.targetFont, prompt.aliasFont, settings_, context);
+    });
+}
+
+// An error that no run expects ends the run with a box that says so, not the program.
+void MainDialog::StartRun(const std::function<void(const RunContext&)>& run) {
     DialogRunReporter reporter(*this);
-    RunAlias(prompt.targetFont, prompt.aliasFont, settings_, {reporter, workingDirectory_});
+    if (const auto failure = CatchUnexpected([&] { run({reporter, workingDirectory_}); })) {
+        MessageBox(*failure, "Warning!", MB_ICONEXCLAMATION);
+    }
 }
 
 void MainDialog::OnPickAliasDirectory() {

@@ -3,7 +3,9 @@
 #include "Dialog.h"
 #include "GenerationSettings.h"
 #include "Paths.h"
+#include "RunContext.h"
 
+#include <functional>
 #include <string>
 
 namespace glyphsmith {
@@ -42,6 +44,8 @@ class MainDialog : public ui::Dialog {
     void OnGenerator1();
     void CreateAliasHtfFiles();
     void OnPickAliasDirectory();
+    // Runs a run with the window as its reporter.
+    void StartRun(const std::function<void(const RunContext&)>& run);
 
     // A path field with its value name in the store and its refusal of the same path.
     struct PathField;

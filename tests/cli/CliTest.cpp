@@ -1,7 +1,10 @@
 #include "CommandLine.h"
 #include "RunTexts.h"
+#include "SampleFiles.h"
 #include "TestSupport.h"
+#include "WideConsoleBuffer.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -37,7 +40,7 @@ TEST_F(CliTest, HelpDescribesEveryOption) {
         EXPECT_NE(overview.out.find("gen2"), std::string::npos);
         EXPECT_NE(overview.out.find("\nexit status: 0 clean run, 1 a warning stopped the run, 2 "
                                     "bad arguments,\n3 the run finished but logged failures or "
-                                    "notes\n"),
+                                    "notes,\n4 an unexpected error stopped the run\n"),
                   std::string::npos);
         const CliResult gen2 = Run({"gen2", help});
         EXPECT_EQ(gen2.status, ExitStatus::Clean);
@@ -200,6 +203,44 @@ TEST_F(CliTest, SfdTakesItsOptionsAndCountsItsFiles) {
     const CliResult refused = Run({"sfd", "--sfd", "native.sfd", "--fonts", "zzsong"});
     EXPECT_EQ(refused.status, ExitStatus::Stopped);
     EXPECT_EQ(refused.err, NativeCodesText("native.sfd"));
+}
+
+// An error that no run expects, here standard output that fails with its exceptions on,
+// ends the program with one line on standard error and a status of its own; the files
+// written before stay.
+TEST_F(CliTest, AnUnexpectedErrorEndsWithOneLineAndStatusFour) {
+    test::WriteFile("copyright.txt", "");
+    test::WriteFile("UGBK.sfd", test::SfdText());
+    struct FullDisk : std::streambuf {
+    } full;
+    std::ostream out(&full);
+    out.exceptions(std::ios::badbit);
+    std::ostringstream err;
+    const ExitStatus status = cli::RunCommandLine({"gen1", "--htf", "out", "--families", "kai"},
+                                                  {out, err, Utf8(work.Path())});
+    EXPECT_EQ(static_cast<int>(status), 4);
+    const std::string start = "glyphsmith-cli: The run stopped on an unexpected error: ";
+    const std::string end =
+        ". Every .htf file is whole or as it was before; log.txt may lack lines.\n";
+    const std::string line = err.str();
+    EXPECT_EQ(line.substr(0, start.size()), start);
+    EXPECT_TRUE(line.ends_with(end)) << line;
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
+    EXPECT_EQ(test::ReadFile("out/gbkkai/gbkkai94.htf").substr(0, 14), "gbkkai94 0 37\n");
+}
+
+// A console gets whole characters only, even when a flush falls inside one.
+TEST(WideConsoleBuffer, HandsOnWholeCharactersAsUtf16) {
+    std::vector<std::u16string> written;
+    {
+        cli::WideConsoleBuffer buffer(
+            [&](std::u16string_view text) { written.emplace_back(text); });
+        std::ostream console(&buffer);
+        const std::string text = "\xE5\xAE\x8B \xF0\xA0\x80\x80\n";
+        console << text.substr(0, 2) << std::flush << text.substr(2, 5) << std::flush
+                << text.substr(7);
+    }
+    EXPECT_EQ(written, (std::vector<std::u16string>{u"\u5B8B ", u"\U00020000\n"}));
 }
 
 } // namespace

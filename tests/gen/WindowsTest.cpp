@@ -80,8 +80,8 @@ TEST_F(WindowsTest, EnsureDirectoryWalksBothSeparatorsAndDrives) {
     ASSERT_EQ(absolute[1], ':');
     EXPECT_TRUE(EnsureDirectory(absolute));
     EXPECT_TRUE(fs::is_directory(absolute));
-    // A path that begins with a separator has an empty first prefix, which no search finds.
-    EXPECT_FALSE(EnsureDirectory("\\"));
+    // A path that begins with a separator starts at the root of the current drive.
+    EXPECT_TRUE(EnsureDirectory("\\"));
 }
 
 TEST_F(WindowsTest, CloningOntoTheSameFamilyInOtherCaseIsRefused) {

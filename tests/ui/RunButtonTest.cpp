@@ -272,5 +272,60 @@ TEST_F(RunButtonTest, Generator1StopsWhenTheWindowFailsItsCheck) {
     EXPECT_FALSE(std::filesystem::exists("log.txt"));
 }
 
+// The folder that a user on a Chinese system picks reaches the run whole, and so does a
+// family typed in Chinese.
+TEST_F(RunButtonTest, Generator1WritesIntoAChineseFolderThatTheChooserReturns) {
+    const std::filesystem::path run = EnterRun("window");
+    test::WriteFile(run / "UGBK.sfd", test::SfdText());
+    test::WriteFile(run / "copyright.txt", "");
+    const std::string han = "\xE5\xAE\x8B\xE4\xBD\x93";
+    const std::string folder = JoinPath(JoinPath(Utf8(run), "\xE5\xAD\x97\xE4\xBD\x93"), han);
+    MainDialog dialog;
+    Run(dialog, [&](ui::Dialog&) {
+        scene().seam.OnNextFolderChooser(
+            [&](const ui::FolderRequest&) { return std::optional<std::string>(folder); });
+        Click(dialog, kPickHtfDirectoryButton);
+        // Pasted, as no keyboard of the test types Han characters.
+        scene().seam.OnNextDialog([&](ui::Dialog& prompt) {
+            prompt.GetDlgItem(kFontListEdit).SetText(han);
+            Click(prompt, IDOK);
+        });
+        Click(dialog, kGenerator1Button);
+        dialog.EndDialog(IDCANCEL);
+    });
+    ExpectOneMessage("Information", "All .htf files have been created!", ui::MB_OK);
+    const std::string stem = "gbk" + han;
+    const std::string header = stem + "94 0 37\n";
+    EXPECT_EQ(test::ReadFile(FsPath(JoinPath(JoinPath(folder, stem), stem + "94.htf")))
+                  .substr(0, header.size()),
+              header);
+}
+
+// An error that no run expects, here thrown out of a warning that Generator 2 shows while
+// it works, ends the run with a box of its own and takes the wait cursor down.
+TEST_F(RunButtonTest, AnUnexpectedErrorEndsTheRunWithAWarning) {
+    const std::filesystem::path run = EnterRun("window");
+    test::WriteFile(run / "copyright.txt", "");
+    test::WriteFile(run / "MS-GBK-Codepage.txt", "");
+    std::filesystem::create_directories(run / "enc" / "gbksong");
+    test::WriteFile(run.parent_path() / "ht-fonts", "a file where a directory belongs");
+    scene().seam.FailAtNextMessage("injected failure");
+    MainDialog dialog;
+    Run(dialog, [&](ui::Dialog&) {
+        Click(dialog, kGenerator2Button);
+        dialog.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(scene().seam.Messages(),
+              Strings({test::Box("Warning!",
+                                 "Failed to create the directory " +
+                                     test::Native("../ht-fonts/unicode/cjk/gbksong") + "!\n",
+                                 ui::MB_ICONEXCLAMATION),
+                       test::Box("Warning!",
+                                 "The run stopped on an unexpected error: injected failure. Every "
+                                 ".htf file is whole or as it was before; log.txt may lack lines.",
+                                 ui::MB_ICONEXCLAMATION)}));
+    EXPECT_EQ(scene().seam.WaitCursorAtMessages(), std::vector<bool>({true, false}));
+}
+
 } // namespace
 } // namespace glyphsmith

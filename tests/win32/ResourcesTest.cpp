@@ -1,6 +1,9 @@
 // The Windows resources linked into this program as into the window program.
 #include "Resources.h"
 
+#include "Utf16.h"
+
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <windows.h>
@@ -37,6 +40,30 @@ TEST(ResourcesTest, TheManifestBringsTheVersionSixCommonControls) {
     GetModuleFileNameW(LoadLibraryW(L"comctl32.dll"), path, MAX_PATH);
     EXPECT_NE(std::wstring(path).find(L"common-controls_6595b64144ccf1df_6.0."), std::wstring::npos)
         << "loaded from " << path;
+}
+
+// The manifest that a program carries; empty when it has none.
+std::string ManifestOf(HMODULE program) {
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    if (found == nullptr) {
+        return {};
+    }
+    const auto* text = static_cast<const char*>(LockResource(LoadResource(program, found)));
+    return std::string(text, SizeofResource(program, found));
+}
+
+// Only a program whose manifest says so may use paths past 260 characters, and only where
+// the system allows them.
+TEST(ResourcesTest, BothProgramsAreAwareOfLongPaths) {
+    std::wstring cliPath = ui::win32::ToUtf16(GLYPHSMITH_CLI);
+    std::replace(cliPath.begin(), cliPath.end(), L'/', L'\\');
+    HMODULE cli = LoadLibraryExW(cliPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(cli, nullptr) << "error " << GetLastError();
+    for (HMODULE program : {GetModuleHandleW(nullptr), cli}) {
+        EXPECT_NE(ManifestOf(program).find("<ws2:longPathAware>true</ws2:longPathAware>"),
+                  std::string::npos);
+    }
+    FreeLibrary(cli);
 }
 
 } // namespace

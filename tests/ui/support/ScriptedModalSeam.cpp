@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <sstream>
+#include <stdexcept>
+#include <utility>
 
 namespace glyphsmith::test {
 
@@ -44,6 +46,10 @@ void ScriptedModalSeam::ShowMessageBox(ui::Dialog* owner, const std::string& tex
     }
     messages_.push_back(Box(caption, text, type));
     waitCursorAtMessages_.push_back(ui::WaitCursorShown());
+    if (failAtNextMessage_) {
+        const std::string error = *std::exchange(failAtNextMessage_, std::nullopt);
+        throw std::runtime_error(error);
+    }
 }
 
 int ScriptedModalSeam::RunModal(ui::Dialog& dialog) {

@@ -28,6 +28,9 @@ class ScriptedModalSeam final : public ui::ModalSeam {
     void OnNextDialog(DialogStep step) { dialogSteps_.push_back(std::move(step)); }
     void OnNextFolderChooser(FolderStep step) { folderSteps_.push_back(std::move(step)); }
     void OnNextFileChooser(FileStep step) { fileSteps_.push_back(std::move(step)); }
+    // The next message box is recorded, then throws this error out of its caller, as an
+    // error that nothing expects would.
+    void FailAtNextMessage(std::string error) { failAtNextMessage_ = std::move(error); }
 
     // Every message box as Box() writes it, in the order shown.
     const std::vector<std::string>& Messages() const { return messages_; }
@@ -49,6 +52,7 @@ class ScriptedModalSeam final : public ui::ModalSeam {
     std::vector<std::string> messages_;
     std::vector<bool> waitCursorAtMessages_;
     std::vector<std::string> complaints_;
+    std::optional<std::string> failAtNextMessage_;
 };
 
 // A message box as Messages() lists it: "caption | text | type in hex".
