@@ -1,10 +1,10 @@
 #include "SettingsStore.h"
 
-#include "Platform.h"
+#include "ProgramName.h"
 
 namespace glyphsmith {
 
-SettingsStore::SettingsStore() : application_(ui::ProgramName()) {}
+SettingsStore::SettingsStore() : application_(platform::ProgramName()) {}
 
 GenerationSettings LoadGenerationSettings(const SettingsStore& store) {
     GenerationSettings settings;

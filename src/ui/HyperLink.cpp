@@ -3,6 +3,7 @@
 #include "Dialog.h"
 #include "ModalSeam.h"
 #include "Platform.h"
+#include "ProgramName.h"
 
 namespace glyphsmith {
 
@@ -132,7 +133,7 @@ void HyperLink::SetPointerInside(bool inside) {
 void HyperLink::ShowOpenError(const OpenResult& result) {
     ui::CurrentModalSeam().ShowMessageBox(&Window().OwnerDialog(),
                                           "Unable to open hyperlink:\n\n" + OpenErrorText(result),
-                                          ui::ProgramName(), ui::MB_ICONEXCLAMATION);
+                                          platform::ProgramName(), ui::MB_ICONEXCLAMATION);
 }
 
 } // namespace glyphsmith

@@ -1,7 +1,7 @@
 #include "Dialog.h"
 #include "DialogTest.h"
 #include "DialogUnits.h"
-#include "Platform.h"
+#include "ProgramName.h"
 #include "SubclassedControl.h"
 #include "UserActions.h"
 
@@ -115,9 +115,10 @@ TEST_F(FrameworkTest, ExchangeFailsAtTheControlOverItsLimit) {
         dialog.EndDialog(IDCANCEL);
     });
     EXPECT_FALSE(exchanged);
-    EXPECT_EQ(scene().seam.Messages(),
-              Strings{test::Box(ProgramName(), "At most 5 characters may be entered in this box.",
-                                MB_ICONEXCLAMATION)});
+    EXPECT_EQ(
+        scene().seam.Messages(),
+        Strings{test::Box(platform::ProgramName(),
+                          "At most 5 characters may be entered in this box.", MB_ICONEXCLAMATION)});
     EXPECT_EQ(dialog.name, "second");
     EXPECT_EQ(dialog.limited, "abcdefgh");
     EXPECT_FALSE(dialog.agree);

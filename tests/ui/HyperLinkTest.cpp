@@ -3,6 +3,7 @@
 #include "DialogTest.h"
 #include "LinkDialog.h"
 #include "Platform.h"
+#include "ProgramName.h"
 #include "UserActions.h"
 
 #include <cstdlib>
@@ -147,7 +148,7 @@ TEST_F(HyperLinkTest, AClickOpensTheTargetAndMarksTheOutcome) {
         dialog.EndDialog(ui::IDOK);
     });
     EXPECT_EQ(dialog.opener.desktopOpens, Strings(4, kTarget));
-    const std::string caption = ui::ProgramName();
+    const std::string caption = platform::ProgramName();
     EXPECT_EQ(
         scene().seam.Messages(),
         Strings({test::Box(caption,

@@ -4,7 +4,7 @@
 #include "DialogUnits.h"
 #include "MainDialogTemplate.h"
 #include "Paths.h"
-#include "Platform.h"
+#include "ProgramName.h"
 #include "SettingsStore.h"
 #include "UserActions.h"
 
@@ -110,9 +110,10 @@ TEST_F(MainDialogTest, AnOverlongPathFailsTheExchangeAtItsControl) {
         EXPECT_EQ(test::FocusedControl(dialog), dialog.GetDlgItem(kEncDirectoryEdit));
         dialog.EndDialog(IDCANCEL);
     });
-    EXPECT_EQ(scene().seam.Messages(),
-              Strings{Box(ui::ProgramName(), "At most 256 characters may be entered in this box.",
-                          ui::MB_ICONEXCLAMATION)});
+    EXPECT_EQ(
+        scene().seam.Messages(),
+        Strings{Box(platform::ProgramName(), "At most 256 characters may be entered in this box.",
+                    ui::MB_ICONEXCLAMATION)});
     EXPECT_EQ(dialog.Settings().codePageFile, "picked.txt");
     EXPECT_EQ(dialog.Settings().encDirectory, longPath);
     EXPECT_EQ(dialog.Settings().fontFamily, "");

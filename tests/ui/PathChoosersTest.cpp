@@ -1,7 +1,7 @@
 #include "DialogTest.h"
 #include "MainDialog.h"
 #include "MainDialogTemplate.h"
-#include "Platform.h"
+#include "ProgramName.h"
 #include "SettingsStore.h"
 #include "UserActions.h"
 
@@ -155,7 +155,7 @@ TEST_P(PathFieldTest, TheSamePathIsRefusedAndNothingWritten) {
         dialog.EndDialog(IDCANCEL);
     });
     EXPECT_EQ(scene().seam.Messages(),
-              Strings{test::Box(ui::ProgramName(), row.samePath, ui::MB_OK)});
+              Strings{test::Box(platform::ProgramName(), row.samePath, ui::MB_OK)});
     EXPECT_EQ(scene().store.Contents(), "");
 }
 

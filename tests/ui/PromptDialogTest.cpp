@@ -5,7 +5,7 @@
 #include "DialogTest.h"
 #include "FontListDialog.h"
 #include "FontListDialogTemplate.h"
-#include "Platform.h"
+#include "ProgramName.h"
 #include "SettingsStore.h"
 #include "UserActions.h"
 
@@ -198,10 +198,10 @@ TEST_F(PromptDialogTest, AnOverlongStoredListFailsOnOk) {
         test::Click(shown.GetDlgItem(IDOK));
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(
-        scene().seam.Messages(),
-        Strings{test::Box(ui::ProgramName(), "At most 256 characters may be entered in this box.",
-                          ui::MB_ICONEXCLAMATION)});
+    EXPECT_EQ(scene().seam.Messages(),
+              Strings{test::Box(platform::ProgramName(),
+                                "At most 256 characters may be entered in this box.",
+                                ui::MB_ICONEXCLAMATION)});
     EXPECT_EQ(StoredFontList(), "song");
 }
 

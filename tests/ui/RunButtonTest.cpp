@@ -5,7 +5,7 @@
 #include "MainDialog.h"
 #include "MainDialogTemplate.h"
 #include "Paths.h"
-#include "Platform.h"
+#include "ProgramName.h"
 #include "SettingsStore.h"
 #include "UserActions.h"
 
@@ -266,7 +266,7 @@ TEST_F(RunButtonTest, Generator1StopsWhenTheWindowFailsItsCheck) {
     ClickRun(kGenerator1Button, Answer(kFontListEdit, "kai"), [](MainDialog& dialog) {
         EXPECT_EQ(test::FocusedControl(dialog), dialog.GetDlgItem(kSfdFileEdit));
     });
-    ExpectOneMessage(ui::ProgramName(), "At most 256 characters may be entered in this box.",
+    ExpectOneMessage(platform::ProgramName(), "At most 256 characters may be entered in this box.",
                      ui::MB_ICONEXCLAMATION);
     EXPECT_EQ(SettingsStore().ReadString(kSettingsSection, kFontListValue, ""), "kai");
     EXPECT_FALSE(std::filesystem::exists("log.txt"));

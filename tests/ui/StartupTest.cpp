@@ -1,7 +1,7 @@
 #include "ApplicationObject.h"
 #include "DialogTest.h"
 #include "MainDialogTemplate.h"
-#include "Platform.h"
+#include "ProgramName.h"
 #include "UserActions.h"
 
 namespace glyphsmith {
@@ -19,7 +19,7 @@ TEST_F(StartupTest, TheMainWindowRunsModallyAndNothingIsWritten) {
 
     EXPECT_FALSE(ApplicationObject().InitInstance());
     EXPECT_EQ(caption, "Glyphsmith for TeX4ht (v 0.2)");
-    EXPECT_EQ(ui::ProgramName(), "dialog_tests");
+    EXPECT_EQ(platform::ProgramName(), "dialog_tests");
     EXPECT_EQ(scene().store.Contents(), "");
 }
 

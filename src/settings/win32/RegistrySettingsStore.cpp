@@ -2,25 +2,24 @@
 // HKEY_CURRENT_USER\Software\Ostrelan\<program>\<section>.
 #include "RegistryString.h"
 #include "SettingsStore.h"
-#include "Utf16.h"
+#include "Unicode.h"
 
 namespace glyphsmith {
 
 namespace {
 
-using ui::win32::ToUtf16;
-
 std::wstring SectionKey(const std::string& application, const char* section) {
-    return ToUtf16(std::string("Software\\") + kOrganisation + "\\" + application + "\\" + section);
+    return WideFromUtf8(std::string("Software\\") + kOrganisation + "\\" + application + "\\" +
+                        section);
 }
 
 } // namespace
 
 std::string SettingsStore::ReadString(const char* section, const char* name,
                                       const char* fallback) const {
-    const std::optional<std::wstring> text = ui::win32::ReadRegistryString(
-        HKEY_CURRENT_USER, SectionKey(application_, section), ToUtf16(name));
-    return text ? ui::win32::ToUtf8(*text) : fallback;
+    const std::optional<std::wstring> text = platform::ReadRegistryString(
+        HKEY_CURRENT_USER, SectionKey(application_, section), WideFromUtf8(name));
+    return text ? Utf8FromWide(*text) : fallback;
 }
 
 // A key that cannot be made or a value that cannot be set goes unnoticed: no caller could
@@ -31,9 +30,9 @@ void SettingsStore::WriteString(const char* section, const char* name, const std
                         KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return;
     }
-    const std::wstring value = ToUtf16(text);
+    const std::wstring value = WideFromUtf8(text);
     const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    RegSetValueExW(key, ToUtf16(name).c_str(), 0, REG_SZ,
+    RegSetValueExW(key, WideFromUtf8(name).c_str(), 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(value.c_str()), bytes);
     RegCloseKey(key);
 }

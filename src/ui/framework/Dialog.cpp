@@ -3,6 +3,7 @@
 #include "DialogWindow.h"
 #include "ModalSeam.h"
 #include "Platform.h"
+#include "ProgramName.h"
 
 namespace glyphsmith::ui {
 
@@ -54,8 +55,9 @@ bool Dialog::UpdateData(bool saveAndValidate) {
 }
 
 void Dialog::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
-    CurrentModalSeam().ShowMessageBox(this, std::string(text),
-                                      caption.empty() ? ProgramName() : std::string(caption), type);
+    CurrentModalSeam().ShowMessageBox(
+        this, std::string(text), caption.empty() ? platform::ProgramName() : std::string(caption),
+        type);
 }
 
 void Dialog::BeginWaitCursor() {

@@ -2,15 +2,10 @@
 
 #include "ColorRef.h"
 
-#include <string>
-
 namespace glyphsmith::ui {
 
 // What each side of the framework asks of its window system.
 
-// The program file's name without its extension; the caption of a message box that
-// names none.
-std::string ProgramName();
 // The warning sound.
 void Beep();
 // The system's highlight colour at this moment.

@@ -32,7 +32,7 @@ constexpr std::array<std::pair<int, OpenOutcome>, 13> kShellErrors{{
 
 std::optional<std::string> ClassDefault(const std::string& subKey) {
     const std::optional<std::wstring> value =
-        ui::win32::ReadRegistryString(HKEY_CLASSES_ROOT, ToUtf16(subKey), {});
+        platform::ReadRegistryString(HKEY_CLASSES_ROOT, ToUtf16(subKey), {});
     if (!value) {
         return std::nullopt;
     }

@@ -1,14 +1,12 @@
-#include "Platform.h"
+#include "ProgramName.h"
 #include "SettingsStore.h"
-#include "Utf16.h"
+#include "Unicode.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 namespace glyphsmith {
 namespace {
-
-using ui::win32::ToUtf16;
 
 // The test program's own key, made afresh for every test and removed after it.
 constexpr const wchar_t* kProgramKey = L"Software\\Ostrelan\\settings_tests";
@@ -39,7 +37,7 @@ TEST_F(RegistrySettingsStoreTest, AnAbsentValueGivesTheDefaultAndAStoredEmptyOne
 }
 
 TEST_F(RegistrySettingsStoreTest, HanAndLongValuesRoundTripUnderTheProgramsKey) {
-    ASSERT_EQ(ui::ProgramName(), "settings_tests");
+    ASSERT_EQ(platform::ProgramName(), "settings_tests");
     const std::string han = "D:\\字体\\UGBK.sfd";
     std::string longPath = "C:";
     for (int level = 0; level < 150; ++level) {
@@ -52,8 +50,8 @@ TEST_F(RegistrySettingsStoreTest, HanAndLongValuesRoundTripUnderTheProgramsKey) 
     EXPECT_EQ(store.ReadString(kSettingsSection, kSfdFileValue, ""), han);
     EXPECT_EQ(store.ReadString(kSettingsSection, kHtfDirectoryValue, ""), longPath);
     EXPECT_EQ(StoredString(L"UGBK.sfd file"), L"D:\\字体\\UGBK.sfd");
-    EXPECT_EQ(StoredString(L".htf directory"), ToUtf16(longPath));
-    EXPECT_GT(ToUtf16(longPath).size(), 260u);
+    EXPECT_EQ(StoredString(L".htf directory"), WideFromUtf8(longPath));
+    EXPECT_GT(WideFromUtf8(longPath).size(), 260u);
 }
 
 } // namespace

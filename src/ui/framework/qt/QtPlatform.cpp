@@ -1,17 +1,9 @@
 #include "Platform.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QPalette>
 
 namespace glyphsmith::ui {
-
-std::string ProgramName() {
-    if (QCoreApplication::instance() != nullptr) {
-        return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString();
-    }
-    return QCoreApplication::applicationName().toStdString();
-}
 
 void Beep() {
     QApplication::beep();

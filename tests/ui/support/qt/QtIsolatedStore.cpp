@@ -1,7 +1,7 @@
 // QSettings pointed at a temporary directory.
 #include "DialogTest.h"
 #include "IsolatedStore.h"
-#include "Platform.h"
+#include "ProgramName.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -36,7 +36,7 @@ std::string IsolatedStore::Contents() const {
 std::optional<std::string> IsolatedStore::StoredValue(const std::string& section,
                                                       const std::string& name) const {
     const QString file = place_->directory.path() + QStringLiteral("/Ostrelan/") +
-                         QString::fromStdString(ui::ProgramName()) + QStringLiteral(".conf");
+                         QString::fromStdString(platform::ProgramName()) + QStringLiteral(".conf");
     const QTemporaryDir fresh;
     const QString copy = fresh.filePath(QStringLiteral("copy.conf"));
     if (!QFile::copy(file, copy)) {

@@ -1,6 +1,6 @@
 // The registry key of the test program, emptied before and after every test.
 #include "IsolatedStore.h"
-#include "Platform.h"
+#include "ProgramName.h"
 #include "RegistryString.h"
 #include "SettingsStore.h"
 #include "Utf16.h"
@@ -52,7 +52,7 @@ struct IsolatedStore::Place {
 // The key that the store takes for this program.
 IsolatedStore::IsolatedStore()
     : place_(std::make_unique<Place>(Place{ui::win32::ToUtf16(
-          std::string("Software\\") + kOrganisation + "\\" + ui::ProgramName())})) {
+          std::string("Software\\") + kOrganisation + "\\" + platform::ProgramName())})) {
     RegDeleteTreeW(HKEY_CURRENT_USER, place_->key.c_str());
 }
 
@@ -69,7 +69,7 @@ std::string IsolatedStore::Contents() const {
 // The registry keeps nothing back between two readers: a plain read is a fresh one.
 std::optional<std::string> IsolatedStore::StoredValue(const std::string& section,
                                                       const std::string& name) const {
-    const std::optional<std::wstring> value = ui::win32::ReadRegistryString(
+    const std::optional<std::wstring> value = platform::ReadRegistryString(
         HKEY_CURRENT_USER, place_->key + L'\\' + ui::win32::ToUtf16(section),
         ui::win32::ToUtf16(name));
     if (!value) {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace glyphsmith::ui::win32 {
+namespace glyphsmith::platform {
 
 // The buffer grows to what the value needs, also when the value grows between two reads;
 // the text ends at its first zero, as a REG_SZ does.
@@ -26,4 +26,4 @@ std::optional<std::wstring> ReadRegistryString(HKEY root, const std::wstring& ke
     }
 }
 
-} // namespace glyphsmith::ui::win32
+} // namespace glyphsmith::platform

@@ -4,11 +4,11 @@
 #include <string>
 #include <windows.h>
 
-namespace glyphsmith::ui::win32 {
+namespace glyphsmith::platform {
 
 // A string value of a registry key, of any length; an empty name reads the key's default
 // value. Nothing where the key or the value is absent or holds no string.
 std::optional<std::wstring> ReadRegistryString(HKEY root, const std::wstring& key,
                                                const std::wstring& name);
 
-} // namespace glyphsmith::ui::win32
+} // namespace glyphsmith::platform
