@@ -43,7 +43,9 @@ Measurement RunOnce(const std::vector<std::string>& command, const fs::path& dir
             argv.push_back(const_cast<char*>(arg.c_str()));
         }
         argv.push_back(nullptr);
-        std::freopen("/dev/null", "w", stdout);
+        if (std::freopen("/dev/null", "w", stdout) == nullptr) {
+            _exit(126);
+        }
         execvp(argv[0], argv.data());
         _exit(127);
     }
