@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The two set-up commands of the README. Both install what is missing first.
 JOBS ?= $(shell nproc)
 .PHONY: run test package bench fuzz test-windows package-windows check-reproducible

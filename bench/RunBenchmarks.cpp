@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Times whole command-line runs on the sample inputs and the CJK package's UGBK.sfd and
 // compares each with copying its own output tree (cp -r), which is the least a run that
 // writes those files can cost: into an empty tree, and over the tree of an earlier round

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # `make package`: one Debian package with both programs, built by CPack from the
 # `package` preset's release build. Its Depends come from the programs' libraries.
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # glyphsmith-<version>-win64.zip: both programs, the README, the release notes, the licence,
 # the third-party notices and the example copyright.txt, in a folder of their own. The
 # programs are checked to need no DLL beyond Windows' own. The licence goes in as

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiles the core, the command line and their tests for 64-bit Windows with
 # Debian's mingw-w64; the tests run under wine64.
 set(CMAKE_SYSTEM_NAME Windows)

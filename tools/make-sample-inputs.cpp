@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the sample inputs of the run directory: a code page 936 table made from the
 // platform's iconv and the .enc files of one family made from it.
 #include "Cp936Samples.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ApplicationObject.h"
 
 #include "MainDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // glyphsmith: the window program. It takes no options of its own.
 #include "ApplicationObject.h"
 #include "WindowSystem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Alias.h"
 #include "CommandOptions.h"
 #include "Commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Cloning.h"
 #include "CommandOptions.h"
 #include "Commands.h"

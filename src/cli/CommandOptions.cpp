@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CommandOptions.h"
 
 #include <CLI/CLI.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ConsoleReporter.h"
 
 namespace glyphsmith::cli {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WideConsoleBuffer.h"
 
 #include "Unicode.h"

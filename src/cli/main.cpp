@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // glyphsmith-cli: the runs of Glyphsmith for scripts and batch use. "log.txt" and
 // "copyright.txt" are those of the working directory, as in the window program.
 #include "CommandLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Alias.h"
 
 #include "FontName.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AsideFile.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CalendarDate.h"
 
 #include <ctime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CopyrightTemplate.h"
 
 #include "Files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DirectoryListing.h"
 
 #include "Paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FontName.h"
 
 namespace glyphsmith {

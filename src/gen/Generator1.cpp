@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Generator1.h"
 
 #include "Files.h"

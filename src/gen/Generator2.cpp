@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Generator2.h"
 
 #include "CodePageTable.h"

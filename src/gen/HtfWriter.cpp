@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HtfWriter.h"
 
 #include "SubfontRangeTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "InputShortage.h"
 
 namespace glyphsmith {

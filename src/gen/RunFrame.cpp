@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RunFrame.h"
 
 #include "EnsureDirectory.h"

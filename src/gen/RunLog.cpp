@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RunLog.h"
 
 #include "Files.h"

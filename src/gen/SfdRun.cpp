@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SfdRun.h"
 
 #include "Files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "StaleAsideFiles.h"
 
 #include "AsideFile.h"

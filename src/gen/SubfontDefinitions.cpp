@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SubfontDefinitions.h"
 
 #include "LineReader.h"

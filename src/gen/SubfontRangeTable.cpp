@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SubfontRangeTable.h"
 
 namespace glyphsmith {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SubfontSelection.h"
 
 #include "RunTexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TfmRange.h"
 
 #include "InputShortage.h"

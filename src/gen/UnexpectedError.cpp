@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UnexpectedError.h"
 
 #include "RunTexts.h"

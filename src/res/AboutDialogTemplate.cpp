@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AboutDialogTemplate.h"
 
 #include "Credits.h"

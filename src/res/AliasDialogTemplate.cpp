@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AliasDialogTemplate.h"
 
 #include "DialogCodes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CloneDialogTemplate.h"
 
 #include "DialogCodes.h"

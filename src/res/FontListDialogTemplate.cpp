@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FontListDialogTemplate.h"
 
 #include "DialogCodes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainDialogTemplate.h"
 
 #include "DialogCodes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CloneDialog.h"
 
 #include "CloneDialogTemplate.h"

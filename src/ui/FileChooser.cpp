@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FileChooser.h"
 
 #include "ModalSeam.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FolderChooser.h"
 
 #include "ModalSeam.h"

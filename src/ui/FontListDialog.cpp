@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FontListDialog.h"
 
 #include "FontListDialogTemplate.h"

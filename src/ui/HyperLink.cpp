@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HyperLink.h"
 
 #include "Dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MainDialog.h"
 
 #include "AboutDialog.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the Windows build of glyphsmith-cli under wine as users of a Chinese system (code
 # page 936) and of a Western one (code page 1252) do: arguments beyond ASCII and beyond
 # the code page arrive whole, the files get UTF-8, and redirected messages are UTF-8.

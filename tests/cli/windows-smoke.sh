@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the Windows build of glyphsmith-cli under wine: Generator 1 on the real UGBK.sfd,
 # Generator 2 on a small table, and sfd on the TeX tree's UBig5.sfd and Big5.sfd beside
 # it, checking exit status and CR LF output.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cloning source: the first byte picks the subfont, the rest is the source .htf text.
 // A clone is its new first line, at most the announced rows copied whole, and the new last
 // line; an invalid source writes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The code page table walk together with one .enc file: the first byte picks the subfont
 // and the option, the rest is the table, a NUL byte, and the .enc file.
 #include "CodePageTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The subfont definition file: any text as UGBK.sfd, three of its subfonts written out.
 #include "HtfInvariants.h"
 #include "SubfontDefinitions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any text as a subfont definition file of any encoding: what the reader keeps must be
 // well formed, whatever the rows then make of it.
 #include "SfdReferences.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The template merge: any text as "copyright.txt", merged into one .htf file.
 #include "HtfInvariants.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HtfInvariants.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Aside files: their names, which of them a sweep removes, when a run sweeps, and what
 // an output file does with each kind of earlier file. Runs on Linux and Windows alike.
 #include "Files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Inputs whose content is bad: empty, binary, one line of 10 MB, CR-only line ends, cut
 // short, too short or too long. Every run states what it writes and logs for each.
 #include "BadInputFixture.h"

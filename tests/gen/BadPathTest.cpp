@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Paths and names that are bad: a directory or a file in the other's place, names with
 // blanks, "%" and letters beyond ASCII, paths of 300 and 5,000 characters, devices and
 // named pipes. Every run states what it writes and logs for each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "EnsureDirectory.h"
 
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Cp936Samples.h"
 #include "Generator1.h"
 #include "Paths.h"

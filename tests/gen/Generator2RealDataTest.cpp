@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Cp936Samples.h"
 #include "Generator2.h"
 #include "TestSupport.h"

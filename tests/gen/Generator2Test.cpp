@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BadInputFixture.h"
 
 #include <gtest/gtest.h>

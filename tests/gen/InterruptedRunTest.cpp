@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Generator 1 killed (SIGKILL) in a child process at several moments of a many-family run:
 // no moment leaves a partial .htf file, and the next run leaves no aside file of the
 // killed ones. While a killed run's writer still lives, a whole run beside it keeps the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names and paths as users type them, on each side: Chinese and accented names, characters
 // beyond the Basic Multilingual Plane, shares and long forms, device names, and names
 // that Windows would change. What Windows refuses stays an ordinary name on Linux.

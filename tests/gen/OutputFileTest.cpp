@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Output files replace their earlier files whole. A write fails the way a full disk makes
 // it fail in a child process whose files may not grow past a limit (EFBIG), so that no
 // test needs root or a file system of its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SfdFile.h"
 
 #include "TestSupport.h"

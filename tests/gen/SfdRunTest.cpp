@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RunTexts.h"
 #include "TestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SfdReferences.h"
 #include "SfdValueKind.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text between UTF-8 and UTF-16, and a copyright.txt that Notepad saved as "Unicode".
 #include "CopyrightTemplate.h"
 #include "Unicode.h"

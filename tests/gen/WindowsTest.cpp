@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only Windows shows: CR LF line ends, backslash paths, drive designators, file
 // names that ignore letter case, and wide-character file names.
 #include "Cloning.h"

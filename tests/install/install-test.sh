@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a temporary prefix and checks what a packager relies on: both
 # programs in bin/, a CLI that runs from there, a valid desktop entry and AppStream file,
 # and manual pages that format and keep in step with --help. The package test checks the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package as `make package` does and checks what a user gets: its files,
 # its Depends and Recommends, lintian's verdict, and, unpacked, the start from the desktop
 # menu in a new home directory followed by Generator 1 with the default settings there.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # scripts/release-notes over a NEWS.md of two releases: the Debian changelog and the
 # AppStream releases, newest first, with long items wrapped for the changelog and the XML
 # characters escaped; and a NEWS.md with a stray line, which is refused by its line number.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fails naming every tracked source file whose first three lines lack the SPDX line of the
 # MIT licence. Which files are sources, and in which comment syntax they carry the line, is
 # said once, in scripts/add-spdx-headers.

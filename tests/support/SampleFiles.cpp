@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SampleFiles.h"
 
 #include "Paths.h"

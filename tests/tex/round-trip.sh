@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # From a subfont definition file to HTML, as the README walks it, for four encodings of
 # the CJK package: TFMs that hold just the codes of a short text (made by pltotf, so no
 # font file is needed), an .fd file, `glyphsmith-cli sfd --tfm`, then htlatex with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AboutDialog.h"
 
 #include "AboutDialogTemplate.h"

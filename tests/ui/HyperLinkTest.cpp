@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HyperLink.h"
 
 #include "DialogTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening an address needs no window: these run wherever the window tests run.
 #include "LinkOpener.h"
 

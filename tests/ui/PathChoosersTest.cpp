@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DialogTest.h"
 #include "MainDialog.h"
 #include "MainDialogTemplate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AliasDialog.h"
 #include "AliasDialogTemplate.h"
 #include "CloneDialog.h"

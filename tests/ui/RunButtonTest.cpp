@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "AliasDialogTemplate.h"
 #include "CloneDialogTemplate.h"
 #include "DialogTest.h"

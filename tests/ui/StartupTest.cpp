@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ApplicationObject.h"
 #include "DialogTest.h"
 #include "MainDialogTemplate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The five dialog templates made into windows by the dialog manager itself: their controls
 // in template order with their ids, classes, styles and texts, placed by the dialog
 // manager's own conversion of dialog units.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Windows resources linked into this program as into the window program.
 #include "Resources.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fails for every DLL that a Windows program imports beyond the system's own, which every
 # Windows has: a program that needs another one does not run from its folder alone.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a Windows program under wine on an X server of its own: Win32 dialogs need a display.
 # A wineserver still alive from a run without a display keeps a desktop without one, and
 # every dialog then fails with error 1400; so the prefix's server is waited for first, and

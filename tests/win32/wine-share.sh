@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the share \\glyphsmith-test\share under wine: a folder of the wine prefix behind
 # the link that wine takes for a share. Every test that writes there uses a folder of its
 # own in it.

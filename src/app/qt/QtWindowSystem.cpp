@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Qt's application object, with the program's icon for every window.
 #include "IconResource.h"
 #include "Resources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window system on Windows: the common controls that the links' tooltips come from,
 // and COM, which the shell's folder browser needs on the thread that shows it.
 #include "WindowSystem.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RegistryString.h"
 
 #include <string_view>

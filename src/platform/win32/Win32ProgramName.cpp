@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ProgramName.h"
 #include "Unicode.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The store in QSettings' native format: ~/.config/Ostrelan/<program>.conf on Linux.
 #include "SettingsStore.h"
 

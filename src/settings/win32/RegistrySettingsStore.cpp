@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The store in the per-user registry: one REG_SZ value a setting under
 // HKEY_CURRENT_USER\Software\Ostrelan\<program>\<section>.
 #include "RegistryString.h"

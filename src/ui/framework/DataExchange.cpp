@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DataExchange.h"
 
 #include "Dialog.h"

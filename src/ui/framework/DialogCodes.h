@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Dialog results and message box types keep the values of the Windows dialog manager.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ModalSeam.h"
 
 #include "Dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SubclassedControl.h"
 
 namespace glyphsmith::ui {

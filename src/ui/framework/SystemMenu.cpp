@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SystemMenu.h"
 
 #include "DialogWindow.h"

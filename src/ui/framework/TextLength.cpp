@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TextLength.h"
 
 namespace glyphsmith::ui {

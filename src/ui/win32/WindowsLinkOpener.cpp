@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shell and the registry open addresses on Windows.
 #include "WindowsLinkOpener.h"
 

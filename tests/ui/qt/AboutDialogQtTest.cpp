@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only the Qt side shows of the About box: the program's icon in its icon label.
 #include "AboutDialog.h"
 #include "DialogTest.h"

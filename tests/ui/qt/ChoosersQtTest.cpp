@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The folder and file choosers through Qt's own file dialogs, and the filters in Qt's
 // notation.
 #include "DialogTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only the Qt side decides of the framework: the font that stands in for an absent
 // face, and the dialog units that Qt's metrics give it.
 #include "DialogFont.h"

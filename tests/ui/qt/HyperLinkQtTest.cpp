@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only the Qt side shows of a link: the colour its label is painted in, and the
 // hover colour that Qt's palette gives it.
 #include "DialogTest.h"

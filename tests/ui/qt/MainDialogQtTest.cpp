@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only the Qt side shows of the main window: its icon, the background menu that
 // stands for the system menu, and captions that fit their controls in Qt's fonts.
 #include "DialogTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's path buttons through Qt's own file dialogs, from the click to the
 // store.
 #include "DialogTest.h"

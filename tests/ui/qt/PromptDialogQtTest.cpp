@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only the Qt side shows of the three prompts: captions that fit their controls in
 // Qt's fonts.
 #include "AliasDialog.h"

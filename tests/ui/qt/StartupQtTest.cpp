@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's start on Qt: its window's icon, and a start without a display.
 #include "ApplicationObject.h"
 #include "DialogTest.h"

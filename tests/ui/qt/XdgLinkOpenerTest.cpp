@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening addresses on a freedesktop.org desktop, the Qt side's link opener.
 #include "XdgLinkOpener.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ScriptedModalSeam.h"
 
 #include "UserActions.h"

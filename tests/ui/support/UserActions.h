@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What a user does to a dialog that is shown, and what the user sees of it, on whichever

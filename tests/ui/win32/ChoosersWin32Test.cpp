@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only the Win32 side does for the choosers: the folder browser's callback, tried on a
 // window of the test's own that records what it is sent, and the common Open dialog.
 #include "DialogTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only the Win32 side shows of a link: the colour that its dialog draws its text in
 // when the label asks while painting, and the hand cursor.
 #include "DialogTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shell's results as the Win32 side reads them.
 #include "WindowsLinkOpener.h"
 

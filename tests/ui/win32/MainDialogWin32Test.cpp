@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What only the Win32 side shows of the main window: the real system menu, whose About
 // entry opens the About box, and icon 128 on the window and in the About box.
 #include "DialogTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PopupMenuSeam.h"
 
 #include "WidgetHandles.h"

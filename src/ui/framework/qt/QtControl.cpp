@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The framework's control handles over Qt's widgets.
 #include "Control.h"
 #include "EditBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Taking over a label on Qt: an event filter reports its events, and its palette, font,
 // tooltip and cursor show what the object decides.
 #include "SubclassedControl.h"

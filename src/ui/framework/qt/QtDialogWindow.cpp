@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QtDialogWindow.h"
 
 #include "Dialog.h"

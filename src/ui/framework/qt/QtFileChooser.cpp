@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QtFileChooser.h"
 
 #include "SystemDialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SystemDialogs.h"
 #include "WidgetHandles.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message box of the program's own seam on Qt.
 #include "DialogCodes.h"
 #include "SystemDialogs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The Qt side's widgets behind the framework's handles, for the rest of the Qt side and

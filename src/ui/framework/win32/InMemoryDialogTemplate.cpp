@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "InMemoryDialogTemplate.h"
 
 #include "ControlStyles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "TemplateWords.h"
 
 #include "Utf16.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The framework's control handles over the dialog manager's controls.
 #include "Control.h"
 #include "Utf16.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Taking over a label on Win32: a window subclass reports its events and the clicks and
 // colour requests that its dialog reflects back to it; its font, tooltip and cursor show
 // what the object decides.

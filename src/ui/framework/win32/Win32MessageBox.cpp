@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The message box of the program's own seam on Win32: the system's, owned by its dialog's
 // window.
 #include "SystemDialogs.h"

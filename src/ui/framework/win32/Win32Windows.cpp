@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Win32Windows.h"
 
 #include "Utf16.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // <windows.h> as the Win32 side uses it, and the windows behind the framework's handles,

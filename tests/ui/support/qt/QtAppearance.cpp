@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the user sees of a dialog on Qt, read from the widgets behind the handles.
 #include "UserActions.h"
 #include "WidgetHandles.h"

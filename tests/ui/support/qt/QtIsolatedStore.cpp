@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // QSettings pointed at a temporary directory.
 #include "DialogTest.h"
 #include "IsolatedStore.h"

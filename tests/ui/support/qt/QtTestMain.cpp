@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window tests' main on Qt: an application object for the widgets, then every test.
 // Listing the tests needs no window system, so that they can be listed without a display.
 // A menu that a test does not script fails it rather than waiting for a user.

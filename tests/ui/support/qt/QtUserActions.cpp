@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The driver on Qt: QTest's mouse and keyboard on the widgets behind the handles.
 #include "QtDialogWindow.h"
 #include "UserActions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ScriptedPopupMenu.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the user sees of a dialog on Win32, asked of the windows behind the handles as
 // the window system would ask them.
 #include "UserActions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The registry key of the test program, emptied before and after every test.
 #include "IsolatedStore.h"
 #include "ProgramName.h"

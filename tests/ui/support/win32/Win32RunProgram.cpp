@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "DialogTest.h"
 #include "Utf16.h"
 #include "Win32Windows.h"

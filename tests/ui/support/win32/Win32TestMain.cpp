@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window tests' main on Win32: the program's window system, then every test.
 #include "WindowSystem.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The driver on Win32: input messages handed to the dialogs as their modal loop hands them
 // over, so that the dialog manager's keyboard interface and the controls' own handling run
 // as they do for a user. The pointer is put where a user's would be, since the window
