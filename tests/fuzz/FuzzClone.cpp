@@ -3,21 +3,14 @@
 // A clone is its new first line, at most the announced rows copied whole, and the new last
 // line; an invalid source writes nothing.
 #include "Cloning.h"
+#include "HtfInvariants.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <sstream>
 
 using namespace glyphsmith;
+using fuzz::Require;
 
 namespace {
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 int CountLines(const std::string& text) {
     int lines = 0;

@@ -1,25 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Any text as a subfont definition file of any encoding: what the reader keeps must be
 // well formed, whatever the rows then make of it.
+#include "HtfInvariants.h"
 #include "SfdReferences.h"
 #include "SfdValueKind.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <sstream>
 
 using namespace glyphsmith;
-
-namespace {
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
-
-} // namespace
+using fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -59,6 +59,13 @@ std::string WithoutLineEnd(const std::string& line) {
 
 } // namespace
 
+void Require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "invariant broken: %s\n", what);
+        std::abort();
+    }
+}
+
 void CheckHtfFile(const std::string& text, const HtfFileSpec& file,
                   const CopyrightTemplate& copyright, CalendarDate date) {
     const std::vector<std::string> lines = SplitLines(text);
