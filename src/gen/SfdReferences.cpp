@@ -26,12 +26,11 @@ CharacterReference SfdReference(std::optional<std::uint32_t> value) {
     return "x" + digits;
 }
 
-std::optional<SubfontRange> CharacterRange(const SfdSubfont& subfont) {
-    std::optional<SubfontRange> range;
+std::optional<CodeRange> CharacterRange(const SfdSubfont& subfont) {
+    std::optional<CodeRange> range;
     for (int position = 0; position < SfdSubfont::kPositions; ++position) {
         if (SfdReference(subfont.Value(position))) {
-            const auto code = static_cast<std::uint8_t>(position);
-            range = SubfontRange{range ? range->first : code, code};
+            range = CodeRange{range ? range->first : position, position};
         }
     }
     return range;

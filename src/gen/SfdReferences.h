@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "CodeRange.h"
 #include "HtfWriter.h"
 #include "SfdFile.h"
-#include "SubfontRangeTable.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,6 +18,6 @@ CharacterReference SfdReference(std::optional<std::uint32_t> value);
 
 // The first and last position of a subfont whose value names a character; none when no
 // position does.
-std::optional<SubfontRange> CharacterRange(const SfdSubfont& subfont);
+std::optional<CodeRange> CharacterRange(const SfdSubfont& subfont);
 
 } // namespace glyphsmith

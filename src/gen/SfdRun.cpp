@@ -80,8 +80,7 @@ std::optional<CodeRange> FontFromSfd::RangeOf(const SfdSubfont& subfont,
     if (settings_.keepBlanks) {
         return CodeRange{0, 255};
     }
-    const std::optional<SubfontRange> defined = CharacterRange(subfont);
-    return defined ? CodeRange{defined->first, defined->last} : kNoCodes;
+    return CharacterRange(subfont).value_or(kNoCodes);
 }
 
 // TeX4ht reads a file's rows from its TFM's first code, so the file takes the TFM's range.

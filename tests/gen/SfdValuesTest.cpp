@@ -68,7 +68,7 @@ TEST(SfdReference, RangeSpansThePositionsThatNameACharacter) {
         {"01", std::nullopt},
     };
     for (const auto& [text, expected] : cases) {
-        const std::optional<SubfontRange> range = CharacterRange(FileOf(text).Subfonts().at(0));
+        const std::optional<CodeRange> range = CharacterRange(FileOf(text).Subfonts().at(0));
         const auto pair =
             range ? std::optional(std::pair<int, int>(range->first, range->last)) : std::nullopt;
         EXPECT_EQ(pair, expected) << text;
