@@ -8,7 +8,7 @@
 #include "FontListDialogTemplate.h"
 #include "InMemoryDialogTemplate.h"
 #include "MainDialogTemplate.h"
-#include "Utf16.h"
+#include "Unicode.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ std::string WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return ToUtf8(text);
+    return Utf8FromWide(text);
 }
 
 // Pixels: x and y in the dialog's client area, width, height.

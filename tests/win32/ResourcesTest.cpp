@@ -2,7 +2,7 @@
 // The Windows resources linked into this program as into the window program.
 #include "Resources.h"
 
-#include "Utf16.h"
+#include "Unicode.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -56,7 +56,7 @@ std::string ManifestOf(HMODULE program) {
 // Only a program whose manifest says so may use paths past 260 characters, and only where
 // the system allows them.
 TEST(ResourcesTest, BothProgramsAreAwareOfLongPaths) {
-    std::wstring cliPath = ui::win32::ToUtf16(GLYPHSMITH_CLI);
+    std::wstring cliPath = WideFromUtf8(GLYPHSMITH_CLI);
     std::replace(cliPath.begin(), cliPath.end(), L'/', L'\\');
     HMODULE cli = LoadLibraryExW(cliPath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(cli, nullptr) << "error " << GetLastError();

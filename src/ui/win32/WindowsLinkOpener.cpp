@@ -3,7 +3,7 @@
 #include "WindowsLinkOpener.h"
 
 #include "RegistryString.h"
-#include "Utf16.h"
+#include "Unicode.h"
 
 #include <array>
 #include <utility>
@@ -16,8 +16,6 @@
 namespace glyphsmith {
 
 namespace {
-
-using ui::win32::ToUtf16;
 
 using enum OpenOutcome;
 
@@ -33,17 +31,17 @@ constexpr std::array<std::pair<int, OpenOutcome>, 13> kShellErrors{{
 
 std::optional<std::string> ClassDefault(const std::string& subKey) {
     const std::optional<std::wstring> value =
-        platform::ReadRegistryString(HKEY_CLASSES_ROOT, ToUtf16(subKey), {});
+        platform::ReadRegistryString(HKEY_CLASSES_ROOT, WideFromUtf8(subKey), {});
     if (!value) {
         return std::nullopt;
     }
-    return ui::win32::ToUtf8(*value);
+    return Utf8FromWide(*value);
 }
 
 // Starting a program reports its failures as the old program starter did: the system's
 // error code where it is below 32, "the .EXE file is invalid" for any other.
 OpenResult StartProgram(const std::string& commandLine) {
-    std::wstring command = ToUtf16(commandLine);
+    std::wstring command = WideFromUtf8(commandLine);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -62,8 +60,8 @@ OpenResult StartProgram(const std::string& commandLine) {
 class ShellLinkOpener final : public LinkOpener {
   public:
     OpenResult OpenWithDesktop(const std::string& address) override {
-        const HINSTANCE result =
-            ShellExecuteW(nullptr, L"open", ToUtf16(address).c_str(), nullptr, nullptr, SW_SHOW);
+        const HINSTANCE result = ShellExecuteW(nullptr, L"open", WideFromUtf8(address).c_str(),
+                                               nullptr, nullptr, SW_SHOW);
         return ShellOpenResult(static_cast<int>(reinterpret_cast<INT_PTR>(result)));
     }
 

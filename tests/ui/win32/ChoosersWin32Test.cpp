@@ -3,7 +3,7 @@
 // window of the test's own that records what it is sent, and the common Open dialog.
 #include "DialogTest.h"
 #include "SystemDialogs.h"
-#include "Utf16.h"
+#include "Unicode.h"
 #include "Win32FileChooser.h"
 #include "Win32FolderChooser.h"
 #include "Win32Windows.h"
@@ -15,7 +15,6 @@ namespace glyphsmith::ui {
 namespace {
 
 using Strings = std::vector<std::string>;
-using win32::ToUtf8;
 
 // A window that records the browser's messages it gets: "message wParam text-or-lParam".
 class RecordingWindow {
@@ -41,7 +40,7 @@ class RecordingWindow {
             message == BFFM_SETSELECTIONW) {
             reinterpret_cast<RecordingWindow*>(self)->received.push_back(
                 std::to_string(message) + ' ' + std::to_string(wParam) + ' ' +
-                (carriesText ? ToUtf8(reinterpret_cast<const wchar_t*>(lParam))
+                (carriesText ? Utf8FromWide(reinterpret_cast<const wchar_t*>(lParam))
                              : std::to_string(lParam)));
             return 0;
         }
@@ -85,7 +84,7 @@ TEST_F(ChoosersWin32Test, TheOpenedBrowserSelectsTheInitialFolderAndShowsTheCapt
     Call(browser, BFFM_INITIALIZED, nullptr, request);
     const std::filesystem::path besideWork = scene().work.Path().parent_path() / L"字体";
     EXPECT_EQ(browser.received,
-              Strings({"1127 1 C:\\字体\\song", "1127 1 " + ToUtf8(besideWork.wstring())}));
+              Strings({"1127 1 C:\\字体\\song", "1127 1 " + Utf8FromWide(besideWork.wstring())}));
     EXPECT_EQ(WindowText(browser.Handle()), "Pick a folder");
 }
 
@@ -117,7 +116,7 @@ TEST_F(ChoosersWin32Test, EverySelectionIsJudgedAndTheVerdictEnablesOk) {
     request.showStatusText = false;
     Call(browser, BFFM_SELCHANGED, onDisk.get(), request);
 
-    const std::string path = ToUtf8(folder.wstring());
+    const std::string path = Utf8FromWide(folder.wstring());
     EXPECT_EQ(judged, Strings({path, "", path}));
     EXPECT_EQ(browser.received,
               Strings({"1128 0 状态 1", "1125 0 1", "1128 0 状态 2", "1125 0 0", "1125 0 1"}));
@@ -153,10 +152,10 @@ template <const wchar_t* Caption, class Chooser> auto Confirmed(Chooser choose) 
 TEST_F(ChoosersWin32Test, TheBrowserGivesBackTheFolderConfirmed) {
     const std::filesystem::path folder = scene().work.Path() / L"字体";
     std::filesystem::create_directory(folder);
-    const std::string path = ToUtf8(folder.wstring());
+    const std::string path = Utf8FromWide(folder.wstring());
     Strings judged;
     FolderRequest request;
-    request.caption = ToUtf8(kBrowserCaption);
+    request.caption = Utf8FromWide(kBrowserCaption);
     request.initialFolder = path;
     request.validateSelection = [&](const std::string& selected, std::string&) {
         judged.push_back(selected);
@@ -177,10 +176,10 @@ TEST_F(ChoosersWin32Test, TheOpenDialogCompletesTheNameAndKeepsTheWorkingDirecto
     test::WriteFile(folder / L"UGBK.sfd", "");
     FileRequest request;
     request.defaultExtension = "sfd";
-    request.initialName = ToUtf8((folder / L"UGBK").wstring());
+    request.initialName = Utf8FromWide((folder / L"UGBK").wstring());
     request.filter = "Text Files (*.sfd)|*.sfd|All Files (*.*)|*.*||";
     EXPECT_EQ(Confirmed<kOpenCaption>([&] { return RunFileChooser(request); }),
-              ToUtf8((folder / L"UGBK.sfd").wstring()));
+              Utf8FromWide((folder / L"UGBK.sfd").wstring()));
     EXPECT_EQ(std::filesystem::current_path(), scene().work.Path());
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TemplateWords.h"
 
-#include "Utf16.h"
+#include "Unicode.h"
 
 #include <charconv>
 
@@ -13,7 +13,7 @@ void TemplateWords::Dword(DWORD value) {
 }
 
 void TemplateWords::Text(std::string_view utf8) {
-    const std::wstring text = ToUtf16(utf8);
+    const std::wstring text = WideFromUtf8(utf8);
     words_.insert(words_.end(), text.begin(), text.end());
     Word(0);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The framework's control handles over the dialog manager's controls.
 #include "Control.h"
-#include "Utf16.h"
+#include "Unicode.h"
 #include "Win32Windows.h"
 
 namespace glyphsmith::ui {
@@ -12,7 +12,7 @@ std::string Control::Text() const {
 
 // An edit box's limit holds for typing only: the whole text is shown.
 void Control::SetText(std::string_view text) {
-    SetWindowTextW(WindowOf(*this), win32::ToUtf16(text).c_str());
+    SetWindowTextW(WindowOf(*this), WideFromUtf8(text).c_str());
 }
 
 bool Control::Checked() const {

@@ -3,7 +3,7 @@
 // colour requests that its dialog reflects back to it; its font, tooltip and cursor show
 // what the object decides.
 #include "SubclassedControl.h"
-#include "Utf16.h"
+#include "Unicode.h"
 #include "Win32Windows.h"
 
 #include <commctrl.h>
@@ -177,7 +177,7 @@ void Win32ControlHook::SetUnderline(bool underline) {
 
 // The tool is the label's client area, which fitting the label may have changed.
 void Win32ControlHook::SetToolTip(const std::string& text) {
-    std::wstring wide = win32::ToUtf16(text);
+    std::wstring wide = WideFromUtf8(text);
     TOOLINFOW tool = Tool();
     tool.lpszText = wide.data();
     SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));

@@ -3,7 +3,7 @@
 
 #include "Dialog.h"
 #include "InMemoryDialogTemplate.h"
-#include "Utf16.h"
+#include "Unicode.h"
 
 #include <algorithm>
 
@@ -227,7 +227,7 @@ void Win32DialogWindow::AppendSystemMenuItem(const SystemMenu::Item& item) {
     if (item.command == 0) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     } else {
-        AppendMenuW(menu, MF_STRING, item.command, win32::ToUtf16(item.text).c_str());
+        AppendMenuW(menu, MF_STRING, item.command, WideFromUtf8(item.text).c_str());
     }
 }
 

@@ -2,7 +2,7 @@
 #include "Win32FileChooser.h"
 
 #include "SystemDialogs.h"
-#include "Utf16.h"
+#include "Unicode.h"
 #include "Win32Windows.h"
 
 #include <algorithm>
@@ -37,7 +37,7 @@ class WorkingDirectoryKept {
 } // namespace
 
 std::wstring OpenDialogFilter(std::string_view filter) {
-    std::wstring pairs = win32::ToUtf16(filter);
+    std::wstring pairs = WideFromUtf8(filter);
     std::replace(pairs.begin(), pairs.end(), L'|', L'\0');
     pairs.push_back(L'\0'); // a list without its closing "||" still ends
     return pairs;
@@ -48,8 +48,8 @@ std::wstring OpenDialogFilter(std::string_view filter) {
 // taken as well.
 std::optional<std::string> RunFileChooser(const FileRequest& request) {
     const std::wstring filter = OpenDialogFilter(request.filter);
-    const std::wstring extension = win32::ToUtf16(request.defaultExtension);
-    std::wstring file = win32::ToUtf16(request.initialName);
+    const std::wstring extension = WideFromUtf8(request.defaultExtension);
+    std::wstring file = WideFromUtf8(request.initialName);
     file.resize(std::max(kPathCapacity, file.size() + 1), L'\0');
 
     OPENFILENAMEW dialog{};
@@ -66,7 +66,7 @@ std::optional<std::string> RunFileChooser(const FileRequest& request) {
     if (!GetOpenFileNameW(&dialog)) {
         return std::nullopt;
     }
-    return win32::ToUtf8(file.c_str());
+    return Utf8FromWide(file.c_str());
 }
 
 } // namespace glyphsmith::ui

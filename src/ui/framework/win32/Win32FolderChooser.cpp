@@ -2,7 +2,7 @@
 #include "Win32FolderChooser.h"
 
 #include "SystemDialogs.h"
-#include "Utf16.h"
+#include "Unicode.h"
 
 #include <filesystem>
 #include <memory>
@@ -11,8 +11,6 @@
 namespace glyphsmith::ui {
 
 namespace {
-
-using win32::ToUtf16;
 
 struct ItemListFree {
     void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
@@ -25,7 +23,7 @@ std::string PathOf(PCIDLIST_ABSOLUTE item) {
     if (item == nullptr || FAILED(SHGetNameFromIDList(item, SIGDN_FILESYSPATH, &path))) {
         return {};
     }
-    std::string text = win32::ToUtf8(path);
+    std::string text = Utf8FromWide(path);
     CoTaskMemFree(path);
     return text;
 }
@@ -36,7 +34,7 @@ std::optional<ItemList> ParseRoot(const std::string& rootFolder) {
         return ItemList();
     }
     PIDLIST_ABSOLUTE root = nullptr;
-    if (FAILED(SHParseDisplayName(ToUtf16(rootFolder).c_str(), nullptr, &root, 0, nullptr))) {
+    if (FAILED(SHParseDisplayName(WideFromUtf8(rootFolder).c_str(), nullptr, &root, 0, nullptr))) {
         return std::nullopt;
     }
     return ItemList(root);
@@ -46,8 +44,8 @@ std::optional<ItemList> ParseRoot(const std::string& rootFolder) {
 // directory, where the runs take it from too.
 std::wstring FullPath(const std::string& folder) {
     std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(ToUtf16(folder), error);
-    return error ? ToUtf16(folder) : full.lexically_normal().wstring();
+    const std::filesystem::path full = std::filesystem::absolute(WideFromUtf8(folder), error);
+    return error ? WideFromUtf8(folder) : full.lexically_normal().wstring();
 }
 
 } // namespace
@@ -60,7 +58,7 @@ std::optional<std::string> RunFolderChooser(const FolderRequest& request) {
     if (!root) {
         return std::nullopt;
     }
-    const std::wstring prompt = ToUtf16(request.prompt);
+    const std::wstring prompt = WideFromUtf8(request.prompt);
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW browser{};
     browser.hwndOwner = OwnerWindow(request.owner);
@@ -87,7 +85,7 @@ int CALLBACK BrowseCallback(HWND browser, UINT event, LPARAM data, LPARAM contex
                          reinterpret_cast<LPARAM>(folder.c_str()));
         }
         if (!request.caption.empty()) {
-            SetWindowTextW(browser, ToUtf16(request.caption).c_str());
+            SetWindowTextW(browser, WideFromUtf8(request.caption).c_str());
         }
     } else if (event == BFFM_SELCHANGED) {
         std::string status;
@@ -95,7 +93,7 @@ int CALLBACK BrowseCallback(HWND browser, UINT event, LPARAM data, LPARAM contex
             request.validateSelection(PathOf(reinterpret_cast<PCIDLIST_ABSOLUTE>(data)), status);
         if (request.showStatusText) {
             SendMessageW(browser, BFFM_SETSTATUSTEXTW, 0,
-                         reinterpret_cast<LPARAM>(ToUtf16(status).c_str()));
+                         reinterpret_cast<LPARAM>(WideFromUtf8(status).c_str()));
         }
         SendMessageW(browser, BFFM_ENABLEOK, 0, acceptable ? TRUE : FALSE);
     }

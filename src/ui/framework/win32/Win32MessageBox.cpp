@@ -2,14 +2,14 @@
 // The message box of the program's own seam on Win32: the system's, owned by its dialog's
 // window.
 #include "SystemDialogs.h"
-#include "Utf16.h"
+#include "Unicode.h"
 #include "Win32Windows.h"
 
 namespace glyphsmith::ui {
 
 void ShowSystemMessageBox(Dialog* owner, const std::string& text, const std::string& caption,
                           unsigned type) {
-    MessageBoxW(OwnerWindow(owner), win32::ToUtf16(text).c_str(), win32::ToUtf16(caption).c_str(),
+    MessageBoxW(OwnerWindow(owner), WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(),
                 type);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Win32Windows.h"
 
-#include "Utf16.h"
+#include "Unicode.h"
 
 namespace glyphsmith::ui {
 
@@ -13,7 +13,7 @@ std::wstring WideWindowText(HWND window) {
 }
 
 std::string WindowText(HWND window) {
-    return win32::ToUtf8(WideWindowText(window));
+    return Utf8FromWide(WideWindowText(window));
 }
 
 } // namespace glyphsmith::ui

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // What the user sees of a dialog on Win32, asked of the windows behind the handles as
 // the window system would ask them.
+#include "Unicode.h"
 #include "UserActions.h"
-#include "Utf16.h"
 #include "Win32Windows.h"
 
 #include <commctrl.h>
@@ -70,7 +70,7 @@ std::string SelectedText(ui::Control edit) {
     DWORD end = 0;
     SendMessageW(ui::WindowOf(edit), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    return ui::win32::ToUtf8(ui::WideWindowText(ui::WindowOf(edit)).substr(start, end - start));
+    return Utf8FromWide(ui::WideWindowText(ui::WindowOf(edit)).substr(start, end - start));
 }
 
 bool IsShown(const ui::Dialog& dialog) {
@@ -103,7 +103,7 @@ bool Underlined(ui::Control label) {
 std::string ToolTip(ui::Control label) {
     TipSearch search{ui::WindowOf(label), {}};
     EnumThreadWindows(GetCurrentThreadId(), FindTip, reinterpret_cast<LPARAM>(&search));
-    return ui::win32::ToUtf8(search.text);
+    return Utf8FromWide(search.text);
 }
 
 // The cursor that the label sets when the window system asks over its client area; one

@@ -4,7 +4,7 @@
 #include "ProgramName.h"
 #include "RegistryString.h"
 #include "SettingsStore.h"
-#include "Utf16.h"
+#include "Unicode.h"
 #include "Win32Windows.h"
 
 #include <vector>
@@ -12,8 +12,6 @@
 namespace glyphsmith::test {
 
 namespace {
-
-using ui::win32::ToUtf8;
 
 // The values of a key and of its sub-keys, each with its path, name, type and bytes.
 void AppendKey(HKEY root, const std::wstring& path, std::string& contents) {
@@ -32,7 +30,8 @@ void AppendKey(HKEY root, const std::wstring& path, std::string& contents) {
                       reinterpret_cast<BYTE*>(data.data()), &bytes);
         name.resize(nameLength);
         data.resize(bytes);
-        contents += ToUtf8(path + L'\\' + name) + ' ' + std::to_string(type) + '\n' + data + '\n';
+        contents +=
+            Utf8FromWide(path + L'\\' + name) + ' ' + std::to_string(type) + '\n' + data + '\n';
     }
     for (DWORD index = 0; index < subKeys; ++index) {
         std::wstring name(longestSubKey + 1, L'\0');
@@ -52,8 +51,8 @@ struct IsolatedStore::Place {
 
 // The key that the store takes for this program.
 IsolatedStore::IsolatedStore()
-    : place_(std::make_unique<Place>(Place{ui::win32::ToUtf16(
-          std::string("Software\\") + kOrganisation + "\\" + platform::ProgramName())})) {
+    : place_(std::make_unique<Place>(Place{WideFromUtf8(std::string("Software\\") + kOrganisation +
+                                                        "\\" + platform::ProgramName())})) {
     RegDeleteTreeW(HKEY_CURRENT_USER, place_->key.c_str());
 }
 
@@ -71,12 +70,11 @@ std::string IsolatedStore::Contents() const {
 std::optional<std::string> IsolatedStore::StoredValue(const std::string& section,
                                                       const std::string& name) const {
     const std::optional<std::wstring> value = platform::ReadRegistryString(
-        HKEY_CURRENT_USER, place_->key + L'\\' + ui::win32::ToUtf16(section),
-        ui::win32::ToUtf16(name));
+        HKEY_CURRENT_USER, place_->key + L'\\' + WideFromUtf8(section), WideFromUtf8(name));
     if (!value) {
         return std::nullopt;
     }
-    return ToUtf8(*value);
+    return Utf8FromWide(*value);
 }
 
 } // namespace glyphsmith::test

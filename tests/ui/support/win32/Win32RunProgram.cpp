@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "DialogTest.h"
-#include "Utf16.h"
+#include "Unicode.h"
 #include "Win32Windows.h"
 
 namespace glyphsmith::test {
@@ -34,7 +34,7 @@ int RunProgram(const std::filesystem::path& program, const std::vector<std::stri
                const std::filesystem::path& directory) {
     std::wstring commandLine = Quoted(program.wstring());
     for (const std::string& argument : arguments) {
-        commandLine += L' ' + Quoted(ui::win32::ToUtf16(argument));
+        commandLine += L' ' + Quoted(WideFromUtf8(argument));
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

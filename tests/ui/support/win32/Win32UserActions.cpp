@@ -4,8 +4,8 @@
 // as they do for a user. The pointer is put where a user's would be, since the window
 // system tracks it there.
 #include "DialogWindow.h"
+#include "Unicode.h"
 #include "UserActions.h"
-#include "Utf16.h"
 #include "Win32Windows.h"
 
 #include <gtest/gtest.h>
@@ -160,7 +160,7 @@ void RightClick(ui::Control control) {
 // Each UTF-16 unit as the character that a keyboard or an input method sends.
 void Type(ui::Control control, std::string_view text) {
     FocusForKeys(control);
-    for (const wchar_t unit : ui::win32::ToUtf16(text)) {
+    for (const wchar_t unit : WideFromUtf8(text)) {
         Deliver(ui::WindowOf(control), WM_CHAR, unit, 1);
     }
 }
