@@ -243,6 +243,8 @@ std::vector<Scenario> Scenarios() {
 int main(int argc, char* argv[]) {
     // Absolute, since each run starts in the work directory.
     const std::string cli = argc > 1 ? fs::absolute(argv[1]).string() : "glyphsmith-cli";
+    // Only the runs whose name holds this text, to look at a few of them.
+    const std::string only = argc > 2 ? argv[2] : "";
     const fs::path work =
         fs::temp_directory_path() / ("glyphsmith-bench-" + std::to_string(getpid()));
     PrepareInputs(work);
@@ -253,6 +255,9 @@ int main(int argc, char* argv[]) {
                 std::string(10, '-').c_str(), std::string(7, '-').c_str(),
                 std::string(11, '-').c_str(), std::string(9, '-').c_str());
     for (const Scenario& scenario : Scenarios()) {
+        if (scenario.name.find(only) == std::string::npos) {
+            continue;
+        }
         Report(scenario, Compare(cli, scenario, work));
         for (const char* root : kOutputRoots) {
             fs::remove_all(work / root);
