@@ -85,13 +85,4 @@ std::string DatedComment(std::string_view fileName, CalendarDate date) {
     return line;
 }
 
-void RowCompleter::Complete(std::string& row) {
-    if (next_ >= lines_.size()) {
-        row.push_back('\n');
-        return;
-    }
-    const CopyrightTemplate::Line& line = lines_[next_++];
-    row.append(line.isDatedComment ? datedComment_ : line.text);
-}
-
 } // namespace glyphsmith

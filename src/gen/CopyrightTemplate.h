@@ -42,20 +42,4 @@ class CopyrightTemplate {
 // to 19 bytes; a negative width left-aligns it.
 std::string DatedComment(std::string_view fileName, CalendarDate date);
 
-// Ends the rows of one .htf file with the template's lines in turn.
-class RowCompleter {
-  public:
-    RowCompleter(const CopyrightTemplate& copyright, std::string datedComment)
-        : lines_(copyright.Lines()), datedComment_(std::move(datedComment)) {}
-
-    // Appends the next template line, the dated comment in its place, or, once the
-    // template is used up, a bare line end.
-    void Complete(std::string& row);
-
-  private:
-    const std::vector<CopyrightTemplate::Line>& lines_;
-    std::string datedComment_;
-    std::size_t next_ = 0;
-};
-
 } // namespace glyphsmith

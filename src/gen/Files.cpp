@@ -66,8 +66,16 @@ AsideFile OutputFiles::AsideFor(const fs::path& directory, const TargetStatus& t
     return aside;
 }
 
+std::ostringstream& OutputFiles::FreshText() {
+    std::string buffer = std::move(text_).str();
+    buffer.clear();
+    text_.str(std::move(buffer));
+    text_.clear();
+    return text_;
+}
+
 OutputFile::OutputFile(const std::string& path, OutputFiles& run)
-    : run_(run), target_(FsPath(path)), status_(FollowLinks(target_)) {
+    : run_(run), target_(FsPath(path)), status_(FollowLinks(target_)), text_(run.FreshText()) {
     switch (status_.kind) {
     case TargetKind::Missing:
     case TargetKind::ReplaceableFile:

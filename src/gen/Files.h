@@ -35,10 +35,14 @@ class OutputFiles {
     void Keep(AsideFile&& aside) { spare_ = std::move(aside); }
     // Removes the kept aside file once the run writes no more files.
     void Close() { spare_.Discard(); }
+    // The stream for the text of the next output file, empty: one for the whole run, so
+    // that a file costs neither a stream's set-up nor the growth of its buffer.
+    std::ostringstream& FreshText();
 
   private:
     std::set<std::filesystem::path> swept_;
     AsideFile spare_;
+    std::ostringstream text_;
 };
 
 // An output file of a run, which replaces its target whole: the text is kept in memory,
@@ -47,7 +51,8 @@ class OutputFiles {
 // one. A symbolic link stays a link: the file it points to is the one replaced; the new
 // file takes the earlier one's permissions. A file that may not be written, such as a
 // read-only one, is not replaced. A hard-linked target is replaced under the one name
-// written to; its other names keep the earlier text.
+// written to; its other names keep the earlier text. A run writes one output file at a
+// time.
 class OutputFile {
   public:
     OutputFile(const std::string& path, OutputFiles& run);
@@ -66,7 +71,7 @@ class OutputFile {
     TargetStatus status_;
     AsideFile aside_;
     std::ofstream inPlace_; // a device, which holds no earlier text to keep
-    std::ostringstream text_;
+    std::ostringstream& text_;
 };
 
 // Opens an input file for LineReader; anything but a regular file (a directory, a device,

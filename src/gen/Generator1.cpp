@@ -27,13 +27,13 @@ class FormedSubfonts {
         InputShortage shortage;
     };
 
-    FormedSubfonts(const SubfontDefinitions& definitions, const GenerationSettings& settings)
+    FormedSubfonts(SubfontDefinitions& definitions, const GenerationSettings& settings)
         : definitions_(definitions), settings_(settings) {}
 
     const Subfont& Of(int subfont);
 
   private:
-    const SubfontDefinitions& definitions_;
+    SubfontDefinitions& definitions_;
     const GenerationSettings& settings_;
     std::array<std::optional<Subfont>, kSubfontCount> formed_;
 };
@@ -47,6 +47,7 @@ const FormedSubfonts::Subfont& FormedSubfonts::Of(int subfont) {
         };
         std::string rows = FormRows(GbkCodeRange(subfont, settings_.discardBlanks), codes);
         formed = Subfont{std::move(rows), std::move(shortage)};
+        definitions_.Release(subfont);
     }
     return *formed;
 }
@@ -124,7 +125,7 @@ RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& 
         return run.StopLogged(SfdOpenFailedText(settings.sfdFile));
     }
     // Read once for all families, which take their codes from the same definitions.
-    const SubfontDefinitions definitions = SubfontDefinitions::Read(sfd);
+    SubfontDefinitions definitions = SubfontDefinitions::Read(sfd);
     FormedSubfonts subfonts(definitions, settings);
     for (const std::string& family : SplitFontList(fontList)) {
         if (HoldsPathSeparator(family)) {

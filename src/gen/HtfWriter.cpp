@@ -65,18 +65,22 @@ std::string FormRows(CodeRange range, const CodeSource& codes) {
 void WriteFormedHtfFile(std::ostream& out, const HtfFileSpec& file,
                         const CopyrightTemplate& copyright, CalendarDate date,
                         std::string_view rows) {
-    // The whole file is formed in memory and written at once.
+    // The whole file is formed in memory and written at once. The template's lines end the
+    // first rows in turn; the rows after them keep the bare line ends they were formed with.
     const std::string header = HtfHeaderLine(file);
-    std::string text = header;
+    const std::string datedComment = DatedComment(file.font.File(file.subfont), date);
+    std::string text;
     text.reserve(kCodesPerSubfont * 64);
-    RowCompleter completer(copyright, DatedComment(file.font.File(file.subfont), date));
-    for (std::size_t start = 0; start < rows.size();) {
-        const std::size_t end = rows.find('\n', start);
-        text.append(rows.substr(start, end - start));
-        completer.Complete(text);
-        start = end + 1;
-    }
     text.append(header);
+    for (const CopyrightTemplate::Line& line : copyright.Lines()) {
+        const std::size_t end = rows.find('\n');
+        if (end == std::string_view::npos) {
+            break;
+        }
+        text.append(rows.substr(0, end)).append(line.isDatedComment ? datedComment : line.text);
+        rows.remove_prefix(end + 1);
+    }
+    text.append(rows).append(header);
     out << text;
 }
 

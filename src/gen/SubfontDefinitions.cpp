@@ -40,8 +40,11 @@ SfdEntryKind KindOf(std::string_view text) {
     if (!wellFormed) {
         return SfdEntryKind::Malformed;
     }
-    // A row may never name the non-character U+FFFE, however the file spells it.
-    return AsciiLower(text) == "xfffe" ? SfdEntryKind::NoCharacter : SfdEntryKind::Character;
+    // A row may never name the non-character U+FFFE, however the file spells it. The
+    // digits are hexadecimal here, which the lower-case bit leaves apart.
+    const bool noCharacter = std::equal(text.begin() + 1, text.end(), "fffe",
+                                        [](char digit, char f) { return (digit | 0x20) == f; });
+    return noCharacter ? SfdEntryKind::NoCharacter : SfdEntryKind::Character;
 }
 
 bool IsPassedOver(std::string_view line) {
@@ -70,6 +73,7 @@ bool IsKept(int subfont) {
 std::vector<SfdEntry> SfdLineEntries(std::string_view line, std::size_t most) {
     const std::string_view part = EntryPart(line);
     std::vector<SfdEntry> entries;
+    entries.reserve(std::min(most, part.size() / kEntryStep + 1));
     for (std::size_t column = kFirstEntryColumn; column < part.size() && entries.size() < most;
          column += kEntryStep) {
         const std::string_view text = part.substr(column, kSfdEntryWidth);

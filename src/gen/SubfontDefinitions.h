@@ -61,6 +61,9 @@ class SubfontDefinitions {
     // The reference of code 0 to 255 of subfont 1 to 94, none for a code without a
     // character. A code whose value the file cannot give is recorded in shortage.
     CharacterReference Reference(int subfont, int code, InputShortage& shortage) const;
+    // Frees the entries of a subfont whose references are asked for no more, so that a run
+    // need not hold them beside what it has formed from them.
+    void Release(int subfont) { std::vector<ListedEntry>().swap(subfonts_[subfont - 1].entries); }
 
     const std::vector<SfdProblem>& Problems() const { return problems_; }
 

@@ -78,6 +78,13 @@ TEST(HtfLayout, LeftOutRowsUseNoTemplateLine) {
                         "gbksong27 90 172\n");
 }
 
+TEST(HtfLayout, ATemplateLongerThanTheRowsEndsWithTheLastRow) {
+    const HtfFileSpec twoRows{FontName("gbksong"), "94", {5, 6}};
+    const std::string header = "gbksong94 5 6\n";
+    EXPECT_EQ(WrittenFile(twoRows, "A\nB\n"), header + Row(5, "A\n") + Row(6, "B\n") + header);
+    EXPECT_EQ(WrittenFile(twoRows, "A\nB\nC\n"), header + Row(5, "A\n") + Row(6, "B\n") + header);
+}
+
 TEST(HtfLayout, BlankTemplateLineEndsItsRowBare) {
     // ".htf" in line 1, a blank line 2, nothing more.
     const std::string text = WrittenFile(GbkHtfFile(FontName("gbksong"), 1, false), "x.htf\n\n");
