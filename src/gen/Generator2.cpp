@@ -11,6 +11,8 @@
 #include "RunFrame.h"
 #include "SubfontRangeTable.h"
 
+#include <functional>
+
 namespace glyphsmith {
 
 namespace {
@@ -71,8 +73,9 @@ void FontFromEncFiles::GenerateSubfont(CodePageWalk& table, int subfont, const C
     InputShortage tableShortage(settings_.codePageFile);
     const FileWritten written =
         run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator2Files, [&](std::ostream& out) {
+            EncodedSubfont codes(encFile, table, encShortage, tableShortage);
             WriteHtfFile(out, GbkHtfFile(font_, subfont, settings_.discardBlanks), run_.Template(),
-                         dateOfFont, EncodedSubfont(encFile, table, encShortage, tableShortage));
+                         dateOfFont, std::ref(codes));
         });
     if (written == FileWritten::NotCreated) {
         PassOver(table);

@@ -2,14 +2,22 @@
 #pragma once
 
 #include <istream>
+#include <memory>
 #include <string>
 
 namespace glyphsmith {
 
 // Reads text lines of any length. LF ends a line; a CR before it belongs to the line
 // end, so files written on Windows read the same everywhere.
+//
+// It reads the stream ahead in blocks of its own, so nothing else should read the same
+// stream once it has begun.
 class LineReader {
   public:
+    // Large enough that a run's inputs take few reads, small enough that the readers of a
+    // run add little to its memory.
+    static constexpr std::size_t kBlockSize = 16 * 1024;
+
     explicit LineReader(std::istream& in) : in_(in) {}
 
     // The next line without its line end; false at the end of the input.
@@ -22,7 +30,13 @@ class LineReader {
     bool HadLineEnd() const { return hadLineEnd_; }
 
   private:
+    // Reads the next block; false at the end of the input.
+    bool Refill();
+
     std::istream& in_;
+    std::unique_ptr<char[]> block_; // none before the first read
+    std::size_t next_ = 0;          // in block_
+    std::size_t end_ = 0;
     int lineNumber_ = 0;
     bool hadLineEnd_ = false;
 };

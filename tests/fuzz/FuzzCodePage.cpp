@@ -4,6 +4,7 @@
 #include "CodePageTable.h"
 #include "HtfInvariants.h"
 
+#include <functional>
 #include <sstream>
 
 using namespace glyphsmith;
@@ -28,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     InputShortage encShortage("fuzz.enc");
     InputShortage tableShortage("fuzz.txt");
     std::ostringstream out;
+    EncodedSubfont codes(enc, walk, encShortage, tableShortage);
     WriteHtfFile(
-        out, file, copyright, [] { return kDate; },
-        EncodedSubfont(enc, walk, encShortage, tableShortage));
+        out, file, copyright, [] { return kDate; }, std::ref(codes));
     fuzz::CheckHtfFile(out.str(), file, copyright, kDate);
     return 0;
 }
