@@ -18,6 +18,13 @@ AsideFile& AsideFile::operator=(AsideFile&& other) noexcept {
 }
 
 bool AsideFile::Create(const fs::path& directory, const TargetStatus& target) {
+    if (target.kind == TargetKind::Missing && OpenUnnamed(directory)) {
+        return true;
+    }
+    return CreateNamed(directory, target);
+}
+
+bool AsideFile::CreateNamed(const fs::path& directory, const TargetStatus& target) {
     static std::atomic<unsigned long> numbers{0};
     constexpr int kMostTries = 100;
     for (int tries = 0; tries < kMostTries; ++tries) {
@@ -31,9 +38,12 @@ bool AsideFile::Create(const fs::path& directory, const TargetStatus& target) {
 }
 
 bool AsideFile::Replace(std::string_view text, const fs::path& target, const TargetStatus& status) {
-    const Placement placement =
+    Placement placement =
         IsOpen() ? WriteAndPutInPlace(text, target, status.kind == TargetKind::ReplaceableFile)
                  : Placement::Failed;
+    if (placement == Placement::NotLinked) {
+        placement = PlaceNamedInstead(text, target, status);
+    }
     if (placement == Placement::Renamed) {
         hold_.path.clear(); // the name is the target's now
     }
@@ -41,6 +51,16 @@ bool AsideFile::Replace(std::string_view text, const fs::path& target, const Tar
         Discard();
     }
     return placement != Placement::Failed;
+}
+
+AsideFile::Placement AsideFile::PlaceNamedInstead(std::string_view text, const fs::path& target,
+                                                  const TargetStatus& status) {
+    const fs::path directory = Directory();
+    Discard();
+    // Renamed over whatever has taken the target's name since it was looked at, as a named
+    // file for a missing target always is.
+    return CreateNamed(directory, status) ? WriteAndPutInPlace(text, target, false)
+                                          : Placement::Failed;
 }
 
 } // namespace glyphsmith

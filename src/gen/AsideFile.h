@@ -46,10 +46,14 @@ class AsideFile {
     AsideFile& operator=(const AsideFile&) = delete;
 
     // Creates the file in directory, exclusively, under a name that no other file there
-    // has; a target that exists lends it its permissions. False when it cannot be created.
+    // has; a target that exists lends it its permissions. For a missing target, where the
+    // system can (Linux), the file has no name at all until it takes the target's, so
+    // that nothing of it can be left behind. False when it cannot be created.
     bool Create(const std::filesystem::path& directory, const TargetStatus& target);
     bool IsOpen() const { return !hold_.path.empty(); }
-    std::filesystem::path Directory() const { return hold_.path.parent_path(); }
+    std::filesystem::path Directory() const {
+        return hold_.unnamed ? hold_.path : hold_.path.parent_path();
+    }
 
     // Gives the file the permissions of an existing target; false when it keeps others.
     bool Fit(const TargetStatus& target);
@@ -72,10 +76,20 @@ class AsideFile {
 
   private:
     enum class Opening { Opened, NameTaken, Failed };
-    enum class Placement { Renamed, Exchanged, Failed };
+    // Renamed: the file has the target's name now, by a rename or a link.
+    // NotLinked: an unnamed file could not take the target's name, which a file has taken
+    // meanwhile, or the system could not name the file.
+    enum class Placement { Renamed, Exchanged, NotLinked, Failed };
 
+    bool CreateNamed(const std::filesystem::path& directory, const TargetStatus& target);
     // Creates the file at path and takes hold of it.
     Opening OpenNew(const std::filesystem::path& path, const TargetStatus& target);
+    // Creates a file without a name in directory; false where the system cannot.
+    bool OpenUnnamed(const std::filesystem::path& directory);
+    // Writes text under a name of its own and renames it over target: for an unnamed file
+    // that could not be linked there.
+    Placement PlaceNamedInstead(std::string_view text, const std::filesystem::path& target,
+                                const TargetStatus& status);
     // Writes text, closes the file and puts it in place of target, by an exchange where
     // exchange is true and the file system can; the file is left for Discard when any of
     // them fails.
@@ -87,6 +101,7 @@ class AsideFile {
 
     struct Hold {
         std::filesystem::path path; // empty when there is no aside file
+        bool unnamed = false;       // made without a name; path is its directory
 #ifdef _WIN32
         void* handle = nullptr;
 #else

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <pthread.h>
+#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #ifdef __linux__
@@ -88,6 +89,13 @@ bool ExchangeNames(int asideFd, const fs::path& aside, const fs::path& target) {
 #endif
 }
 
+// Gives an unnamed file the target's name, if no file has it: the descriptor's entry
+// under /proc names the file for linkat.
+bool LinkInPlace(int fd, const fs::path& target) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
 // Whether the earlier file of a target, left by an exchange, could be a new file of this
 // process: anything else would carry its owner, its access control list or its other
 // links (whose text must stay) to another target.
@@ -156,11 +164,28 @@ AsideFile::Opening AsideFile::OpenNew(const fs::path& path, const TargetStatus& 
         close(fd);
         return Opening::NameTaken;
     }
-    hold_ = {path, fd, file.st_mode & kPermissionBits, file.st_uid, file.st_gid};
+    hold_ = {path, false, fd, file.st_mode & kPermissionBits, file.st_uid, file.st_gid};
     if (target.kind != TargetKind::Missing) {
         Fit(target);
     }
     return Opening::Opened;
+}
+
+bool AsideFile::OpenUnnamed(const fs::path& directory) {
+#ifdef O_TMPFILE
+    // Where the file system has no unnamed files (NFS, FAT, older kernels), a named one
+    // serves instead.
+    const fs::path where = directory.empty() ? fs::path(".") : directory;
+    const int fd = open(where.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    hold_ = {where, true, fd};
+    return true;
+#else
+    (void)directory;
+    return false;
+#endif
 }
 
 bool AsideFile::Fit(const TargetStatus& target) {
@@ -175,13 +200,17 @@ AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const 
                                                    bool exchange) {
     // The close reports what a network file system could not write back. A second
     // descriptor of the same open file keeps the lock until the file is in place, so that
-    // no sweep takes the complete file for an abandoned one.
+    // no sweep takes the complete file for an abandoned one; an unnamed file, which no
+    // sweep can meet, it keeps open to be linked.
     const int lockKeeper = dup(hold_.fd);
     const bool written = WriteAll(hold_.fd, text);
     const bool closed = close(hold_.fd) == 0;
     hold_.fd = lockKeeper;
     if (!written || !closed) {
         return Placement::Failed;
+    }
+    if (hold_.unnamed) {
+        return LinkInPlace(hold_.fd, target) ? Placement::Renamed : Placement::NotLinked;
     }
     if (exchange && ExchangeNames(hold_.fd, hold_.path, target)) {
         return Placement::Exchanged;
@@ -202,10 +231,11 @@ bool AsideFile::ReclaimEarlierFile() {
 }
 
 void AsideFile::Discard() {
-    if (IsOpen()) {
+    if (IsOpen() && !hold_.unnamed) {
         unlink(hold_.path.c_str());
-        hold_.path.clear();
     }
+    hold_.path.clear();
+    hold_.unnamed = false; // the system removes an unnamed file at its last close
     CloseIfOpen(hold_.fd);
 }
 

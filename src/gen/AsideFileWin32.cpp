@@ -67,7 +67,7 @@ AsideFile::Opening AsideFile::OpenNew(const fs::path& path, const TargetStatus&)
     if (file == INVALID_HANDLE_VALUE) {
         return GetLastError() == ERROR_FILE_EXISTS ? Opening::NameTaken : Opening::Failed;
     }
-    hold_ = {path, file};
+    hold_ = {path, false, file};
     return Opening::Opened;
 }
 
@@ -88,6 +88,10 @@ AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const 
 
 bool AsideFile::ReclaimEarlierFile() {
     return false;
+}
+
+bool AsideFile::OpenUnnamed(const fs::path&) {
+    return false; // Windows has no file without a name
 }
 
 void AsideFile::Discard() {

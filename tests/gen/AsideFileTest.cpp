@@ -90,8 +90,8 @@ TEST(StaleAsideFiles, OnlyUnheldFilesOfTheAsideFormAreRemoved) {
             fs::permissions(path, entry.permissions);
         }
     }
-    AsideFile held;
-    ASSERT_TRUE(held.Create("d", {TargetKind::Missing, 0}));
+    AsideFile held; // named, as for a target that exists
+    ASSERT_TRUE(held.Create("d", {TargetKind::ReplaceableFile, 0600}));
     const auto before = std::distance(fs::directory_iterator("d"), {});
 
     RemoveStaleAsideFiles("d");
@@ -101,6 +101,27 @@ TEST(StaleAsideFiles, OnlyUnheldFilesOfTheAsideFormAreRemoved) {
     EXPECT_EQ(std::distance(fs::directory_iterator("d"), {}), before - 3);
     EXPECT_TRUE(held.Replace("whole\n", "d/out.htf", {TargetKind::Missing, 0}));
     EXPECT_EQ(ReadFile("d/out.htf"), "whole\n");
+}
+
+// A file for a missing target takes the target's name once complete, also where a file
+// has taken that name meanwhile, and leaves nothing else; on Linux it has no name before.
+TEST(AsideFile, ForAMissingTargetLeavesOnlyTheTarget) {
+    test::ScopedWorkDir work;
+    fs::create_directory("d");
+    for (const char* appearing : {static_cast<const char*>(nullptr), "appeared meanwhile\n"}) {
+        AsideFile aside;
+        ASSERT_TRUE(aside.Create("d", {TargetKind::Missing, 0}));
+#ifdef __linux__
+        EXPECT_TRUE(fs::is_empty("d"));
+#endif
+        if (appearing != nullptr) {
+            WriteFile("d/x.htf", appearing);
+        }
+        EXPECT_TRUE(aside.Replace("new\n", "d/x.htf", {TargetKind::Missing, 0}));
+        EXPECT_EQ(ReadFile("d/x.htf"), "new\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator("d"), {}), 1);
+        fs::remove("d/x.htf");
+    }
 }
 
 // A run looks through a directory for an interrupted run's aside files at its first file
