@@ -87,15 +87,15 @@ OutputFile::OutputFile(const std::string& path, OutputFiles& run)
     case TargetKind::Other:
         // A device must stay a device; a directory, a pipe or a loop of links fails here as
         // it always did.
-        inPlace_ = CreateOutputFile(path);
+        inPlace_.emplace(CreateOutputFile(path));
         break;
     }
 }
 
 bool OutputFile::Commit() {
-    if (inPlace_.is_open()) {
-        inPlace_ << text_.view();
-        return CloseOutputFile(inPlace_);
+    if (inPlace_ && inPlace_->is_open()) {
+        *inPlace_ << text_.view();
+        return CloseOutputFile(*inPlace_);
     }
     const bool replaced = aside_.Replace(text_.view(), target_, status_);
     run_.Keep(std::move(aside_));

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <sstream>
@@ -58,7 +59,7 @@ class OutputFile {
     OutputFile(const std::string& path, OutputFiles& run);
 
     // False when the file cannot be created; nothing has been touched then.
-    bool IsOpen() const { return aside_.IsOpen() || inPlace_.is_open(); }
+    bool IsOpen() const { return aside_.IsOpen() || (inPlace_ && inPlace_->is_open()); }
     std::ostream& Stream() { return text_; }
 
     // Writes the file and puts it in place of the earlier one; false when a write, the
@@ -70,7 +71,9 @@ class OutputFile {
     std::filesystem::path target_; // with its links followed
     TargetStatus status_;
     AsideFile aside_;
-    std::ofstream inPlace_; // a device, which holds no earlier text to keep
+    // A device, which holds no earlier text to keep; set up only for one, since a stream's
+    // set-up costs more than forming a file's text.
+    std::optional<std::ofstream> inPlace_;
     std::ostringstream& text_;
 };
 

@@ -70,15 +70,23 @@ bool IsKept(int subfont) {
 
 } // namespace
 
-std::vector<SfdEntry> SfdLineEntries(std::string_view line, std::size_t most) {
+namespace {
+
+// Gives each entry of a line to take, the first `most` of them.
+template <typename Take> void ForEachEntry(std::string_view line, std::size_t most, Take take) {
     const std::string_view part = EntryPart(line);
-    std::vector<SfdEntry> entries;
-    entries.reserve(std::min(most, part.size() / kEntryStep + 1));
-    for (std::size_t column = kFirstEntryColumn; column < part.size() && entries.size() < most;
-         column += kEntryStep) {
+    for (std::size_t column = kFirstEntryColumn, taken = 0; column < part.size() && taken < most;
+         column += kEntryStep, ++taken) {
         const std::string_view text = part.substr(column, kSfdEntryWidth);
-        entries.push_back({std::string(text), KindOf(text)});
+        take(SfdEntry{text, KindOf(text)});
     }
+}
+
+} // namespace
+
+std::vector<SfdEntry> SfdLineEntries(std::string_view line, std::size_t most) {
+    std::vector<SfdEntry> entries;
+    ForEachEntry(line, most, [&](const SfdEntry& entry) { entries.push_back(entry); });
     return entries;
 }
 
@@ -118,10 +126,12 @@ void SubfontDefinitions::Take(int subfont, std::string_view line, int lineNumber
     Subfont& listed = subfonts_[subfont - 1];
     listed.listed = true;
     listed.lastLine = lineNumber;
+    if (listed.entries.empty()) {
+        listed.entries.reserve(kCodesPerSubfont); // the room that most subfonts fill
+    }
     // One entry beyond the subfont's room is enough to tell that it lists too many, however
     // long the line.
-    for (const SfdEntry& entry :
-         SfdLineEntries(line, kCodesPerSubfont + 1 - listed.entries.size())) {
+    ForEachEntry(line, kCodesPerSubfont + 1 - listed.entries.size(), [&](const SfdEntry& entry) {
         if (listed.entries.size() < kCodesPerSubfont) {
             listed.entries.emplace_back(entry, lineNumber);
         } else if (!listed.overfull) {
@@ -130,7 +140,7 @@ void SubfontDefinitions::Take(int subfont, std::string_view line, int lineNumber
                                                  " lists more than 256 codes; the rest are "
                                                  "passed over"});
         }
-    }
+    });
 }
 
 CharacterReference SubfontDefinitions::Reference(int subfont, int code,

@@ -37,13 +37,14 @@ inline constexpr std::size_t kSfdEntryWidth = 5;
 enum class SfdEntryKind : std::uint8_t { Character, NoCharacter, Malformed };
 
 struct SfdEntry {
-    std::string text; // as the file spells it, digit case kept
+    std::string_view text; // in the line, as the file spells it, digit case kept
     SfdEntryKind kind;
 
     bool operator==(const SfdEntry&) const = default;
 };
 
-// The entries of one numbered or continuation line, the first `most` of them.
+// The entries of one numbered or continuation line, the first `most` of them; they point
+// into the line.
 std::vector<SfdEntry> SfdLineEntries(std::string_view line,
                                      std::size_t most = std::numeric_limits<std::size_t>::max());
 
