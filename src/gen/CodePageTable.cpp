@@ -5,7 +5,7 @@
 
 namespace glyphsmith {
 
-std::optional<std::string> TableLineDigits(std::string_view line) {
+std::optional<std::string_view> TableLineDigits(std::string_view line) {
     constexpr std::size_t kFirst = 7; // character 8, counting from 1
     constexpr std::size_t kCount = 4;
     if (line.size() < kFirst + kCount) {
@@ -17,7 +17,7 @@ std::optional<std::string> TableLineDigits(std::string_view line) {
             return std::nullopt;
         }
     }
-    return std::string(digits);
+    return digits;
 }
 
 bool CodePageWalk::SkipPreamble() {
@@ -30,6 +30,14 @@ bool CodePageWalk::SkipPreamble() {
 }
 
 CodePageWalk::Value CodePageWalk::Next() {
+    if (trailByte_ == 0x40 && started_) {
+        // The lines between two blocks, passed over only now, so that the value before
+        // them stayed valid until this step.
+        for (int i = 0; i < 3; ++i) {
+            reader_.Next(line_);
+        }
+    }
+    started_ = true;
     Value value{std::nullopt, 0, false};
     if (reader_.Next(line_)) {
         value.digits = TableLineDigits(line_);
@@ -46,9 +54,6 @@ void CodePageWalk::AdvanceTrailByte() {
         trailByte_ = 0x80; // the table names no code for second byte 0x7F
     } else if (trailByte_ == 0xFE) {
         trailByte_ = 0x40;
-        for (int i = 0; i < 3; ++i) {
-            reader_.Next(line_); // the lines between two blocks
-        }
     } else {
         ++trailByte_;
     }
@@ -81,7 +86,8 @@ CharacterReference EncodedSubfont::operator()(int, bool rowWritten) {
         }
         return std::nullopt;
     }
-    return "x" + *value.digits;
+    std::string reference = "x";
+    return reference.append(*value.digits);
 }
 
 } // namespace glyphsmith

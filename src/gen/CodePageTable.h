@@ -24,14 +24,15 @@ namespace glyphsmith {
 inline constexpr std::string_view kCodePageMarker = ";LeadByte = 0x81";
 
 // The four hexadecimal digits at characters 8 to 11 of a table line, as spelt there.
-std::optional<std::string> TableLineDigits(std::string_view line);
+std::optional<std::string_view> TableLineDigits(std::string_view line);
 
 // Walks the table code by code, with the trail byte that says when a block ends.
 class CodePageWalk {
   public:
     struct Value {
-        std::optional<std::string> digits; // none when the line has none, or the table ended
-        int line;                          // the line read; after the end, the last one
+        // None when the line has none, or the table ended; valid until the next step.
+        std::optional<std::string_view> digits;
+        int line; // the line read; after the end, the last one
         bool tableEnded;
     };
 
@@ -49,8 +50,9 @@ class CodePageWalk {
     void AdvanceTrailByte();
 
     LineReader reader_;
-    std::string line_;
+    std::string_view line_;
     int trailByte_ = 0x40;
+    bool started_ = false; // whether a code has been taken
 };
 
 // The codes of one subfont from its .enc file and the table walk. An .enc file is a first
@@ -69,7 +71,7 @@ class EncodedSubfont {
     CodePageWalk& table_;
     InputShortage& encShortage_;
     InputShortage& tableShortage_;
-    std::string encLine_;
+    std::string_view encLine_;
 };
 
 } // namespace glyphsmith

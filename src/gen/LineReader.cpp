@@ -5,32 +5,44 @@
 
 namespace glyphsmith {
 
-bool LineReader::Next(std::string& line) {
-    // Taken from the stream's buffer in blocks: a line costs a search for its end and one
-    // copy, where the stream's own line reading costs several calls per line.
-    line.clear();
-    bool readAny = false;
-    hadLineEnd_ = false;
-    while (!hadLineEnd_ && (next_ < end_ || Refill())) {
-        readAny = true;
-        const char* start = block_.get() + next_;
-        const std::size_t available = end_ - next_;
-        const void* lineEnd = std::memchr(start, '\n', available);
-        const std::size_t length =
-            lineEnd ? static_cast<std::size_t>(static_cast<const char*>(lineEnd) - start)
-                    : available;
-        line.append(start, length);
-        hadLineEnd_ = lineEnd != nullptr;
-        next_ += hadLineEnd_ ? length + 1 : length;
-    }
-    if (!readAny) {
+bool LineReader::Next(std::string_view& line) {
+    // Taken from the stream's buffer in blocks: a line costs a search for its end, and is
+    // copied only where it runs on past its block.
+    if (next_ == end_ && !Refill()) {
         return false;
     }
+    line = TakeUpToLineEnd();
+    if (!hadLineEnd_) {
+        spill_.assign(line);
+        while (!hadLineEnd_ && Refill()) {
+            spill_.append(TakeUpToLineEnd());
+        }
+        line = spill_;
+    }
     ++lineNumber_;
-    if (hadLineEnd_ && !line.empty() && line.back() == '\r') {
-        line.pop_back();
+    if (hadLineEnd_ && line.ends_with('\r')) {
+        line.remove_suffix(1);
     }
     return true;
+}
+
+bool LineReader::Next(std::string& line) {
+    std::string_view view;
+    if (!Next(view)) {
+        return false;
+    }
+    line.assign(view);
+    return true;
+}
+
+std::string_view LineReader::TakeUpToLineEnd() {
+    const char* start = block_.get() + next_;
+    const std::size_t available = end_ - next_;
+    const auto* lineEnd = static_cast<const char*>(std::memchr(start, '\n', available));
+    hadLineEnd_ = lineEnd != nullptr;
+    const std::size_t length = hadLineEnd_ ? static_cast<std::size_t>(lineEnd - start) : available;
+    next_ += hadLineEnd_ ? length + 1 : length;
+    return {start, length};
 }
 
 bool LineReader::Refill() {

@@ -4,6 +4,7 @@
 #include <istream>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace glyphsmith {
 
@@ -20,7 +21,10 @@ class LineReader {
 
     explicit LineReader(std::istream& in) : in_(in) {}
 
-    // The next line without its line end; false at the end of the input.
+    // The next line without its line end, valid until the next call; false at the end of
+    // the input.
+    bool Next(std::string_view& line);
+    // The same, copied into line.
     bool Next(std::string& line);
 
     // Number of the line that Next() returned last, counting from 1.
@@ -32,11 +36,14 @@ class LineReader {
   private:
     // Reads the next block; false at the end of the input.
     bool Refill();
+    // The rest of the block up to the next line end, which it passes.
+    std::string_view TakeUpToLineEnd();
 
     std::istream& in_;
     std::unique_ptr<char[]> block_; // none before the first read
     std::size_t next_ = 0;          // in block_
     std::size_t end_ = 0;
+    std::string spill_; // a line that runs on past its block
     int lineNumber_ = 0;
     bool hadLineEnd_ = false;
 };
