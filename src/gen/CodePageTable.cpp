@@ -30,14 +30,14 @@ bool CodePageWalk::SkipPreamble() {
 }
 
 CodePageWalk::Value CodePageWalk::Next() {
-    if (trailByte_ == 0x40 && started_) {
+    if (blockEnded_) {
         // The lines between two blocks, passed over only now, so that the value before
         // them stayed valid until this step.
         for (int i = 0; i < 3; ++i) {
             reader_.Next(line_);
         }
+        blockEnded_ = false;
     }
-    started_ = true;
     Value value{std::nullopt, 0, false};
     if (reader_.Next(line_)) {
         value.digits = TableLineDigits(line_);
@@ -54,6 +54,7 @@ void CodePageWalk::AdvanceTrailByte() {
         trailByte_ = 0x80; // the table names no code for second byte 0x7F
     } else if (trailByte_ == 0xFE) {
         trailByte_ = 0x40;
+        blockEnded_ = true;
     } else {
         ++trailByte_;
     }

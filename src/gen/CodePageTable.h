@@ -52,7 +52,7 @@ class CodePageWalk {
     LineReader reader_;
     std::string_view line_;
     int trailByte_ = 0x40;
-    bool started_ = false; // whether a code has been taken
+    bool blockEnded_ = false; // the lines between two blocks come next
 };
 
 // The codes of one subfont from its .enc file and the table walk. An .enc file is a first

@@ -35,8 +35,7 @@ struct HtfFileSpec {
 // all 256 otherwise.
 CodeRange GbkCodeRange(int subfont, bool discardBlanks);
 
-// A GBK subfont's file as the generators write it: the codes of its entry in the range
-// table with blanks discarded, all 256 otherwise.
+// A GBK subfont's file as the generators write it, with the codes of GbkCodeRange.
 HtfFileSpec GbkHtfFile(const FontName& font, int subfont, bool discardBlanks);
 
 // "gbksong27 90 172\n": the subfont's font name and the range.

@@ -4,6 +4,7 @@
 // killed ones. While a killed run's writer still lives, a whole run beside it keeps the
 // writer's aside file.
 #include "BadInputFixture.h"
+#include "FontName.h"
 #include "StaleAsideFiles.h"
 
 #include <csignal>
@@ -21,12 +22,11 @@ namespace fs = std::filesystem;
 const char* const kFamilies = "zza zzb zzc zzd zze zzf";
 constexpr int kFileCount = 6 * 94;
 
-// The n-th file that the run writes, counting from 1.
+// The n-th file that the run writes, counting from 1: subfonts 01 to 94 of each family in
+// turn.
 fs::path NthFile(int n) {
-    const std::string font = std::string("gbkzz") + static_cast<char>('a' + (n - 1) / 94);
-    const int subfont = (n - 1) % 94 + 1;
-    return fs::path("out") / font /
-           (font + (subfont < 10 ? "0" : "") + std::to_string(subfont) + ".htf");
+    const std::string family = std::string("zz") + static_cast<char>('a' + (n - 1) / 94);
+    return FontName::OfGbkFamily(family).PathIn("out", (n - 1) % 94 + 1);
 }
 
 // Whether a file for a missing target has no name before it is complete, as on Linux on
