@@ -7,8 +7,6 @@
 
 namespace glyphsmith {
 
-namespace fs = std::filesystem;
-
 AsideFile& AsideFile::operator=(AsideFile&& other) noexcept {
     if (this != &other) {
         Discard();
@@ -17,14 +15,14 @@ AsideFile& AsideFile::operator=(AsideFile&& other) noexcept {
     return *this;
 }
 
-bool AsideFile::Create(const fs::path& directory, const TargetStatus& target) {
-    if (target.kind == TargetKind::Missing && OpenUnnamed(directory)) {
-        return true;
-    }
-    return CreateNamed(directory, target);
+bool AsideFile::Create(const NativePath& directory, const TargetStatus& target) {
+    const bool created = (target.kind == TargetKind::Missing && OpenUnnamed(directory)) ||
+                         CreateNamed(directory, target);
+    hold_.directory = created ? directory : NativePath();
+    return created;
 }
 
-bool AsideFile::CreateNamed(const fs::path& directory, const TargetStatus& target) {
+bool AsideFile::CreateNamed(const NativePath& directory, const TargetStatus& target) {
     static std::atomic<unsigned long> numbers{0};
     constexpr int kMostTries = 100;
     for (int tries = 0; tries < kMostTries; ++tries) {
@@ -37,7 +35,8 @@ bool AsideFile::CreateNamed(const fs::path& directory, const TargetStatus& targe
     return false;
 }
 
-bool AsideFile::Replace(std::string_view text, const fs::path& target, const TargetStatus& status) {
+bool AsideFile::Replace(std::string_view text, const NativePath& target,
+                        const TargetStatus& status) {
     Placement placement =
         IsOpen() ? WriteAndPutInPlace(text, target, status.kind == TargetKind::ReplaceableFile)
                  : Placement::Failed;
@@ -45,7 +44,7 @@ bool AsideFile::Replace(std::string_view text, const fs::path& target, const Tar
         placement = PlaceNamedInstead(text, target, status);
     }
     if (placement == Placement::Renamed) {
-        hold_.path.clear(); // the name is the target's now
+        hold_.path.Clear(); // the name is the target's now
     }
     if (placement != Placement::Exchanged || !ReclaimEarlierFile()) {
         Discard();
@@ -53,9 +52,9 @@ bool AsideFile::Replace(std::string_view text, const fs::path& target, const Tar
     return placement != Placement::Failed;
 }
 
-AsideFile::Placement AsideFile::PlaceNamedInstead(std::string_view text, const fs::path& target,
+AsideFile::Placement AsideFile::PlaceNamedInstead(std::string_view text, const NativePath& target,
                                                   const TargetStatus& status) {
-    const fs::path directory = Directory();
+    const NativePath directory = Directory();
     Discard();
     // Renamed over whatever has taken the target's name since it was looked at, as a named
     // file for a missing target always is.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <filesystem>
+#include "Paths.h"
+
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -23,7 +24,7 @@ struct TargetStatus {
 };
 
 // One look at path; a link in its last part is not followed.
-TargetStatus LookAtTarget(const std::filesystem::path& path);
+TargetStatus LookAtTarget(const NativePath& path);
 
 // A file written beside its target and put in its place once it is complete, so that a
 // failed write or an interrupted run leaves the earlier file whole.
@@ -31,7 +32,7 @@ TargetStatus LookAtTarget(const std::filesystem::path& path);
 // While an aside file exists under its name, its writer holds it in a way that the system
 // ends when the writer ends, however it ends (SIGKILL, a closed console, a crash): on
 // Linux a lock (flock) on the open file, on Windows the open handle itself, which lets no
-// other process open the file exclusively. RemoveIfAbandoned removes a file only when it
+// other process open the file exclusively. RemoveStaleAsideFiles removes a file only when it
 // can take that hold itself, so an aside file of a live writer, in this process or any
 // other, on this machine or another one on a network share, is never removed. The process
 // id in the name does not decide: ids are reused, and another machine's mean nothing here.
@@ -49,11 +50,9 @@ class AsideFile {
     // has; a target that exists lends it its permissions. For a missing target, where the
     // system can (Linux), the file has no name at all until it takes the target's, so
     // that nothing of it can be left behind. False when it cannot be created.
-    bool Create(const std::filesystem::path& directory, const TargetStatus& target);
-    bool IsOpen() const { return !hold_.path.empty(); }
-    std::filesystem::path Directory() const {
-        return hold_.unnamed ? hold_.path : hold_.path.parent_path();
-    }
+    bool Create(const NativePath& directory, const TargetStatus& target);
+    bool IsOpen() const { return !hold_.path.Empty(); }
+    const NativePath& Directory() const { return hold_.directory; }
 
     // Gives the file the permissions of an existing target; false when it keeps others.
     bool Fit(const TargetStatus& target);
@@ -68,8 +67,7 @@ class AsideFile {
     // stays open, emptied, and serves the next target of the directory (IsOpen): a run
     // over an earlier tree then neither makes nor frees an inode per file. Otherwise, and
     // where the target was renamed over, nothing is left.
-    bool Replace(std::string_view text, const std::filesystem::path& target,
-                 const TargetStatus& status);
+    bool Replace(std::string_view text, const NativePath& target, const TargetStatus& status);
 
     // Removes the file, if it is still there.
     void Discard();
@@ -81,27 +79,27 @@ class AsideFile {
     // meanwhile, or the system could not name the file.
     enum class Placement { Renamed, Exchanged, NotLinked, Failed };
 
-    bool CreateNamed(const std::filesystem::path& directory, const TargetStatus& target);
+    bool CreateNamed(const NativePath& directory, const TargetStatus& target);
     // Creates the file at path and takes hold of it.
-    Opening OpenNew(const std::filesystem::path& path, const TargetStatus& target);
+    Opening OpenNew(const NativePath& path, const TargetStatus& target);
     // Creates a file without a name in directory; false where the system cannot.
-    bool OpenUnnamed(const std::filesystem::path& directory);
+    bool OpenUnnamed(const NativePath& directory);
     // Writes text under a name of its own and renames it over target: for an unnamed file
     // that could not be linked there.
-    Placement PlaceNamedInstead(std::string_view text, const std::filesystem::path& target,
+    Placement PlaceNamedInstead(std::string_view text, const NativePath& target,
                                 const TargetStatus& status);
     // Writes text, closes the file and puts it in place of target, by an exchange where
     // exchange is true and the file system can; the file is left for Discard when any of
     // them fails.
-    Placement WriteAndPutInPlace(std::string_view text, const std::filesystem::path& target,
-                                 bool exchange);
+    Placement WriteAndPutInPlace(std::string_view text, const NativePath& target, bool exchange);
     // Takes hold of the earlier file that an exchange left under the file's name and
     // empties it; false when it cannot serve as a new file.
     bool ReclaimEarlierFile();
 
     struct Hold {
-        std::filesystem::path path; // empty when there is no aside file
-        bool unnamed = false;       // made without a name; path is its directory
+        NativePath path;      // empty when there is no aside file
+        NativePath directory; // as the file was created in it
+        bool unnamed = false; // made without a name; path is its directory
 #ifdef _WIN32
         void* handle = nullptr;
 #else
@@ -117,10 +115,6 @@ class AsideFile {
 
 // The number that this process's aside file names carry.
 unsigned long CurrentProcessId();
-
-// Removes an aside file whose writer has ended without renaming or removing it; a file
-// that a live writer holds, or that is no regular file, stays.
-void RemoveIfAbandoned(const std::filesystem::path& file);
 
 #ifndef _WIN32
 // The owner and mode of a file, and who asks to write it.

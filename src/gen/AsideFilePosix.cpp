@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "AsideFile.h"
+#include "StaleAsideFiles.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pthread.h>
 #include <string>
@@ -15,8 +17,6 @@
 #include <unistd.h>
 
 namespace glyphsmith {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -37,11 +37,11 @@ const Caller& ThisProcess() {
     return caller;
 }
 
-bool MayWrite(const fs::path& path, const struct stat& file) {
+bool MayWrite(const NativePath& path, const struct stat& file) {
     // Mode bits answer for nearly every file without another look; an access control list
     // can still let the caller write where they do not.
     return ModeBitsLetWrite({file.st_mode, file.st_uid, file.st_gid}, ThisProcess()) ||
-           faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+           faccessat(AT_FDCWD, path.CStr(), W_OK, AT_EACCESS) == 0;
 }
 
 void CloseIfOpen(int& fd) {
@@ -76,13 +76,13 @@ bool Lock(int fd, struct stat& file) {
 }
 
 // Swaps the complete aside file with the target file in one step.
-bool ExchangeNames(int asideFd, const fs::path& aside, const fs::path& target) {
+bool ExchangeNames(int asideFd, const NativePath& aside, const NativePath& target) {
 #ifdef __linux__
     // ext4 and Btrfs start writing out a file that is renamed over another, so that after a
     // power cut the name holds the earlier text or the new one, never an empty file; they do
     // not for an exchange, so it is asked for here.
     sync_file_range(asideFd, 0, 0, SYNC_FILE_RANGE_WRITE);
-    return renameat2(AT_FDCWD, aside.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) == 0;
+    return renameat2(AT_FDCWD, aside.CStr(), AT_FDCWD, target.CStr(), RENAME_EXCHANGE) == 0;
 #else
     (void)asideFd, (void)aside, (void)target;
     return false;
@@ -91,9 +91,9 @@ bool ExchangeNames(int asideFd, const fs::path& aside, const fs::path& target) {
 
 // Gives an unnamed file the target's name, if no file has it: the descriptor's entry
 // under /proc names the file for linkat.
-bool LinkInPlace(int fd, const fs::path& target) {
+bool LinkInPlace(int fd, const NativePath& target) {
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
-    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.CStr(), AT_SYMLINK_FOLLOW) == 0;
 }
 
 // Whether the earlier file of a target, left by an exchange, could be a new file of this
@@ -126,9 +126,9 @@ bool ModeBitsLetWrite(const FileOwnership& file, const Caller& caller) {
     return (file.mode & S_IWOTH) != 0;
 }
 
-TargetStatus LookAtTarget(const fs::path& path) {
+TargetStatus LookAtTarget(const NativePath& path) {
     struct stat file {};
-    if (lstat(path.c_str(), &file) != 0) {
+    if (lstat(path.CStr(), &file) != 0) {
         const bool missing = errno == ENOENT || errno == ENOTDIR;
         return {missing ? TargetKind::Missing : TargetKind::Other, 0};
     }
@@ -151,10 +151,10 @@ unsigned long CurrentProcessId() {
     return static_cast<unsigned long>(pid);
 }
 
-AsideFile::Opening AsideFile::OpenNew(const fs::path& path, const TargetStatus& target) {
+AsideFile::Opening AsideFile::OpenNew(const NativePath& path, const TargetStatus& target) {
     // A fresh file gets what the user's umask leaves of 0666, as any new file does.
     const mode_t mode = target.kind == TargetKind::Missing ? 0666 : target.permissions & 0777;
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    const int fd = open(path.CStr(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd < 0) {
         return errno == EEXIST ? Opening::NameTaken : Opening::Failed;
     }
@@ -164,23 +164,23 @@ AsideFile::Opening AsideFile::OpenNew(const fs::path& path, const TargetStatus& 
         close(fd);
         return Opening::NameTaken;
     }
-    hold_ = {path, false, fd, file.st_mode & kPermissionBits, file.st_uid, file.st_gid};
+    hold_ = {path, {}, false, fd, file.st_mode & kPermissionBits, file.st_uid, file.st_gid};
     if (target.kind != TargetKind::Missing) {
         Fit(target);
     }
     return Opening::Opened;
 }
 
-bool AsideFile::OpenUnnamed(const fs::path& directory) {
+bool AsideFile::OpenUnnamed(const NativePath& directory) {
 #ifdef O_TMPFILE
     // Where the file system has no unnamed files (NFS, FAT, older kernels), a named one
     // serves instead.
-    const fs::path where = directory.empty() ? fs::path(".") : directory;
-    const int fd = open(where.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const NativePath where = directory.Empty() ? "." : directory;
+    const int fd = open(where.CStr(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     if (fd < 0) {
         return false;
     }
-    hold_ = {where, true, fd};
+    hold_ = {where, {}, true, fd};
     return true;
 #else
     (void)directory;
@@ -196,7 +196,7 @@ bool AsideFile::Fit(const TargetStatus& target) {
     return hold_.permissions == target.permissions;
 }
 
-AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const fs::path& target,
+AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const NativePath& target,
                                                    bool exchange) {
     // The close reports what a network file system could not write back. A second
     // descriptor of the same open file keeps the lock until the file is in place, so that
@@ -215,12 +215,12 @@ AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const 
     if (exchange && ExchangeNames(hold_.fd, hold_.path, target)) {
         return Placement::Exchanged;
     }
-    return rename(hold_.path.c_str(), target.c_str()) == 0 ? Placement::Renamed : Placement::Failed;
+    return rename(hold_.path.CStr(), target.CStr()) == 0 ? Placement::Renamed : Placement::Failed;
 }
 
 bool AsideFile::ReclaimEarlierFile() {
     CloseIfOpen(hold_.fd); // the new file's, which is in place now and needs no hold
-    hold_.fd = open(hold_.path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    hold_.fd = open(hold_.path.CStr(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     struct stat earlier {};
     if (hold_.fd < 0 || !Lock(hold_.fd, earlier) ||
         !CouldBeNew(hold_.fd, earlier, hold_.uid, hold_.gid) || ftruncate(hold_.fd, 0) != 0) {
@@ -232,18 +232,22 @@ bool AsideFile::ReclaimEarlierFile() {
 
 void AsideFile::Discard() {
     if (IsOpen() && !hold_.unnamed) {
-        unlink(hold_.path.c_str());
+        unlink(hold_.path.CStr());
     }
-    hold_.path.clear();
+    hold_.path.Clear();
     hold_.unnamed = false; // the system removes an unnamed file at its last close
     CloseIfOpen(hold_.fd);
 }
 
-void RemoveIfAbandoned(const fs::path& file) {
+namespace {
+
+// Removes an aside file whose writer has ended without renaming or removing it; a file
+// that a live writer holds, or that is no regular file, stays.
+void RemoveIfAbandoned(int directory, const char* name) {
     // A file that its owner may not read is opened for writing instead.
-    int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    int fd = openat(directory, name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (fd < 0 && errno == EACCES) {
-        fd = open(file.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        fd = openat(directory, name, O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     }
     if (fd < 0) {
         return;
@@ -253,9 +257,36 @@ void RemoveIfAbandoned(const fs::path& file) {
     // removed meanwhile has no links left, and its name may now be a new writer's.
     if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
         held.st_nlink > 0) {
-        unlink(file.c_str());
+        unlinkat(directory, name, 0);
     }
     close(fd);
+}
+
+// Whether a listed entry is a regular file, told without opening it, which for a device
+// could have effects.
+bool IsRegularFile(int directory, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN) {
+        return entry.d_type == DT_REG;
+    }
+    struct stat file {}; // a file system that leaves the type out of its listing
+    return fstatat(directory, entry.d_name, &file, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISREG(file.st_mode);
+}
+
+} // namespace
+
+void RemoveStaleAsideFiles(const NativePath& directory) {
+    DIR* listing = opendir(directory.Empty() ? "." : directory.CStr());
+    if (listing == nullptr) {
+        return;
+    }
+    const int fd = dirfd(listing);
+    while (const dirent* entry = readdir(listing)) {
+        if (IsAsideFileName(std::string_view(entry->d_name)) && IsRegularFile(fd, *entry)) {
+            RemoveIfAbandoned(fd, entry->d_name);
+        }
+    }
+    closedir(listing);
 }
 
 } // namespace glyphsmith

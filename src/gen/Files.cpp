@@ -20,16 +20,17 @@ template <typename Stream> Stream Unopened() {
 
 // The file that writing through path changes, path with its symbolic links followed as
 // many as the system itself follows, and what one look at it tells.
-TargetStatus FollowLinks(fs::path& path) {
+TargetStatus FollowLinks(NativePath& path) {
     constexpr int kMostLinks = 40;
     TargetStatus status = LookAtTarget(path);
     for (int links = 0; links < kMostLinks && status.kind == TargetKind::Link; ++links) {
+        const fs::path followed(path.Native());
         std::error_code error;
-        const fs::path link = fs::read_symlink(path, error);
+        const fs::path link = fs::read_symlink(followed, error);
         if (error) {
             break;
         }
-        path = link.is_absolute() ? link : path.parent_path() / link;
+        path = link.is_absolute() ? link : followed.parent_path() / link;
         status = LookAtTarget(path);
     }
     return status;
@@ -51,7 +52,7 @@ bool CloseOutputFile(std::ofstream& out) {
     return !out.fail();
 }
 
-AsideFile OutputFiles::AsideFor(const fs::path& directory, const TargetStatus& target) {
+AsideFile OutputFiles::AsideFor(const NativePath& directory, const TargetStatus& target) {
     // A file that kept the permissions of its earlier target could show the text to others.
     if (spare_.IsOpen() && spare_.Directory() == directory &&
         target.kind == TargetKind::ReplaceableFile && spare_.Fit(target)) {
@@ -75,11 +76,11 @@ std::ostringstream& OutputFiles::FreshText() {
 }
 
 OutputFile::OutputFile(const std::string& path, OutputFiles& run)
-    : run_(run), target_(FsPath(path)), status_(FollowLinks(target_)), text_(run.FreshText()) {
+    : run_(run), target_(path), status_(FollowLinks(target_)), text_(run.FreshText()) {
     switch (status_.kind) {
     case TargetKind::Missing:
     case TargetKind::ReplaceableFile:
-        aside_ = run_.AsideFor(target_.parent_path(), status_);
+        aside_ = run_.AsideFor(target_.Parent(), status_);
         break;
     case TargetKind::KeptFile:
         break;

@@ -3,7 +3,6 @@
 
 #include "AsideFile.h"
 
-#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <ostream>
@@ -31,7 +30,7 @@ class OutputFiles {
 
     // An aside file for a target in directory; not open when none can be created. The
     // run's first file in a directory clears what an interrupted run left there.
-    AsideFile AsideFor(const std::filesystem::path& directory, const TargetStatus& target);
+    AsideFile AsideFor(const NativePath& directory, const TargetStatus& target);
     // Keeps what an output file's aside file left for the next file.
     void Keep(AsideFile&& aside) { spare_ = std::move(aside); }
     // Removes the kept aside file once the run writes no more files.
@@ -41,7 +40,7 @@ class OutputFiles {
     std::ostringstream& FreshText();
 
   private:
-    std::set<std::filesystem::path> swept_;
+    std::set<NativePath> swept_;
     AsideFile spare_;
     std::ostringstream text_;
 };
@@ -68,7 +67,7 @@ class OutputFile {
 
   private:
     OutputFiles& run_;
-    std::filesystem::path target_; // with its links followed
+    NativePath target_; // with its links followed
     TargetStatus status_;
     AsideFile aside_;
     // A device, which holds no earlier text to keep; set up only for one, since a stream's

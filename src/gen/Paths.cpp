@@ -18,12 +18,60 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
 
 // The library's own conversions on Windows throw on a sequence they cannot convert: a
 // name on disk may hold a lone surrogate, and a typed path may be cut inside a character.
-std::filesystem::path FsPath(const std::string& utf8) {
+NativePath::NativePath(const std::string& utf8)
 #ifdef _WIN32
-    return std::filesystem::path(WideFromUtf8(utf8));
+    : native_(WideFromUtf8(utf8)){}
 #else
-    return std::filesystem::path(utf8);
+    : native_(utf8) {
+}
 #endif
+
+      NativePath NativePath::Of(String native) {
+    NativePath path;
+    path.native_ = std::move(native);
+    return path;
+}
+
+namespace {
+
+bool IsNativeSeparator(NativePath::Char c) {
+    return c == '/' || (kPathSeparator == '\\' && c == '\\');
+}
+
+// Where a path's directory part ends that ends in no separator: after "C:" on Windows,
+// whose "C:x.htf" lies in the current directory of drive C.
+std::size_t DriveEnd(const NativePath::String& path) {
+    return kPathSeparator == '\\' && path.size() >= 2 && path[1] == ':' ? 2 : 0;
+}
+
+} // namespace
+
+NativePath NativePath::Parent() const {
+    const auto last = std::find_if(native_.rbegin(), native_.rend(), IsNativeSeparator);
+    std::size_t end = native_.rend() - last;
+    if (end == 0) {
+        return Of(native_.substr(0, DriveEnd(native_)));
+    }
+    // The separator goes only where it is all there is of a root: "/", "C:\".
+    std::size_t parentEnd = end - 1;
+    while (parentEnd > 0 && IsNativeSeparator(native_[parentEnd - 1])) {
+        --parentEnd;
+    }
+    const bool root = parentEnd == 0 || parentEnd == DriveEnd(native_);
+    return Of(native_.substr(0, root ? end : parentEnd));
+}
+
+NativePath NativePath::operator/(std::string_view name) const {
+    String joined = native_;
+    if (!joined.empty() && !IsNativeSeparator(joined.back()) && joined.size() != DriveEnd(joined)) {
+        joined.push_back(static_cast<Char>(kPathSeparator));
+    }
+    joined.append(name.begin(), name.end());
+    return Of(std::move(joined));
+}
+
+std::filesystem::path FsPath(const std::string& utf8) {
+    return NativePath(utf8).Native();
 }
 
 std::string Utf8(const std::filesystem::path& path) {

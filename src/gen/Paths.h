@@ -23,6 +23,37 @@ inline bool IsPathSeparator(char c) {
 // one, so that log lines show the path exactly as the run formed it.
 std::string JoinPath(std::string_view directory, std::string_view name);
 
+// A path in the system's own form: UTF-8 bytes, UTF-16 on Windows. Unlike
+// std::filesystem::path it is not split into its parts when it is made, which for a small
+// output file costs more than writing it.
+class NativePath {
+  public:
+    using String = std::filesystem::path::string_type;
+    using Char = String::value_type;
+
+    NativePath() = default;
+    // From UTF-8; what cannot be converted becomes U+FFFD.
+    NativePath(const std::string& utf8);
+    NativePath(const char* utf8) : NativePath(std::string(utf8)) {}
+    NativePath(const std::filesystem::path& path) : native_(path.native()) {}
+    static NativePath Of(String native);
+
+    const String& Native() const { return native_; }
+    const Char* CStr() const { return native_.c_str(); }
+    bool Empty() const { return native_.empty(); }
+    void Clear() { native_.clear(); }
+    auto operator<=>(const NativePath&) const = default;
+
+    // The directory that holds the file, as std::filesystem::path::parent_path gives it for
+    // the paths that runs form: empty for a bare name, a root with its separator.
+    NativePath Parent() const;
+    // A file named name (ASCII) in this directory.
+    NativePath operator/(std::string_view name) const;
+
+  private:
+    String native_;
+};
+
 // A file-system path from a UTF-8 string (wide file names on Windows), and back. Neither
 // throws: what cannot be converted becomes U+FFFD.
 std::filesystem::path FsPath(const std::string& utf8);

@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "StaleAsideFiles.h"
 
-#include "AsideFile.h"
-
 #include <algorithm>
-#include <system_error>
 
 namespace glyphsmith {
-
-namespace fs = std::filesystem;
 
 std::string AsideFileName(unsigned long processId, unsigned long number) {
     return ".glyphsmith-" + std::to_string(processId) + "-" + std::to_string(number) + ".tmp";
@@ -35,22 +30,6 @@ bool IsAsideFileName(std::string_view name) {
     const std::size_t dash = numbers.find('-');
     return dash != std::string_view::npos && AllDigits(numbers.substr(0, dash)) &&
            AllDigits(numbers.substr(dash + 1));
-}
-
-void RemoveStaleAsideFiles(const fs::path& directory) {
-    std::error_code error;
-    fs::directory_iterator entry(directory.empty() ? fs::path(".") : directory, error);
-    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
-        const fs::path name = entry->path().filename();
-        if (!IsAsideFileName(std::basic_string_view<fs::path::value_type>(name.native()))) {
-            continue;
-        }
-        // The entry's type comes with the listing; opening a device could have effects.
-        std::error_code gone;
-        if (entry->symlink_status(gone).type() == fs::file_type::regular) {
-            RemoveIfAbandoned(entry->path());
-        }
-    }
 }
 
 } // namespace glyphsmith

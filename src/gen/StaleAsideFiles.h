@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <filesystem>
+#include "Paths.h"
+
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -22,7 +23,7 @@ template <typename Char> bool IsAsideFileName(std::basic_string_view<Char> name)
 
 // Removes the aside files in directory whose writers have ended (AsideFile says how it
 // tells), left by a run that was killed or lost its power.
-void RemoveStaleAsideFiles(const std::filesystem::path& directory);
+void RemoveStaleAsideFiles(const NativePath& directory);
 
 template <typename Char> bool IsAsideFileName(std::basic_string_view<Char> name) {
     std::string ascii;

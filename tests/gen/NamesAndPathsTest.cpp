@@ -146,5 +146,33 @@ TEST_F(NamesAndPathsTest, EachSideWritesOrRefusesEachCase) {
 #endif
 }
 
+// The directory of an output file, which its aside file is made in and a run sweeps, and a
+// file's path in a directory, as the system reads them.
+TEST(NativePath, GivesTheDirectoryOfAFileAndAFileInADirectory) {
+    const std::string aside = std::string(1, kPathSeparator) + ".a";
+    const struct {
+        std::string path;
+        std::string directory;
+        std::string aside; // ".a" in the directory
+    } kCases[] = {
+        {"out/gbksong/gbksong01.htf", "out/gbksong", "out/gbksong" + aside},
+        {kHan + "/" + kHan + ".htf", kHan, kHan + aside},
+        {"x.htf", "", ".a"},
+        {"/x.htf", "/", "/.a"},
+        {"a//x.htf", "a", "a" + aside},
+#ifdef _WIN32
+        {"out\\gbksong\\x.htf", "out\\gbksong", "out\\gbksong\\.a"},
+        {"C:\\x.htf", "C:\\", "C:\\.a"},
+        {"C:x.htf", "C:", "C:.a"}, // in the current directory of drive C
+        {kShare + "x.htf", kShare.substr(0, kShare.size() - 1), kShare + ".a"},
+#endif
+    };
+    for (const auto& c : kCases) {
+        const NativePath directory = NativePath(c.path).Parent();
+        EXPECT_EQ(directory, NativePath(c.directory)) << c.path;
+        EXPECT_EQ(directory / ".a", NativePath(c.aside)) << c.path;
+    }
+}
+
 } // namespace
 } // namespace glyphsmith::test
