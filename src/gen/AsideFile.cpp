@@ -46,7 +46,7 @@ bool AsideFile::Replace(std::string_view text, const NativePath& target,
     if (placement == Placement::Renamed) {
         hold_.path.Clear(); // the name is the target's now
     }
-    if (placement != Placement::Exchanged || !ReclaimEarlierFile()) {
+    if (placement != Placement::Reclaimed) {
         Discard();
     }
     return placement != Placement::Failed;

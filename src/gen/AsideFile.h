@@ -3,6 +3,7 @@
 
 #include "Paths.h"
 
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -75,9 +76,11 @@ class AsideFile {
   private:
     enum class Opening { Opened, NameTaken, Failed };
     // Renamed: the file has the target's name now, by a rename or a link.
+    // Exchanged: the file and the earlier one have swapped names.
+    // Reclaimed: exchanged, and the earlier file, emptied, is the aside file now.
     // NotLinked: an unnamed file could not take the target's name, which a file has taken
     // meanwhile, or the system could not name the file.
-    enum class Placement { Renamed, Exchanged, NotLinked, Failed };
+    enum class Placement { Renamed, Exchanged, Reclaimed, NotLinked, Failed };
 
     bool CreateNamed(const NativePath& directory, const TargetStatus& target);
     // Creates the file at path and takes hold of it.
@@ -92,9 +95,12 @@ class AsideFile {
     // exchange is true and the file system can; the file is left for Discard when any of
     // them fails.
     Placement WriteAndPutInPlace(std::string_view text, const NativePath& target, bool exchange);
-    // Takes hold of the earlier file that an exchange left under the file's name and
-    // empties it; false when it cannot serve as a new file.
-    bool ReclaimEarlierFile();
+#ifndef _WIN32
+    Placement LinkThenClose(const NativePath& target);
+    // None when the file system cannot swap the two names.
+    std::optional<Placement> ExchangeThenClose(const NativePath& target);
+    Placement CloseThenRename(const NativePath& target);
+#endif
 
     struct Hold {
         NativePath path;      // empty when there is no aside file

@@ -75,18 +75,46 @@ bool Lock(int fd, struct stat& file) {
     return fstat(fd, &file) == 0 && file.st_nlink > 0;
 }
 
-// Swaps the complete aside file with the target file in one step.
+// Swaps the names of two files in one step, where the file system can (Linux: ext4, XFS,
+// Btrfs, tmpfs).
+bool SwapNames(const NativePath& one, const NativePath& other) {
+#ifdef __linux__
+    return renameat2(AT_FDCWD, one.CStr(), AT_FDCWD, other.CStr(), RENAME_EXCHANGE) == 0;
+#else
+    (void)one, (void)other;
+    return false;
+#endif
+}
+
+// Swaps the complete aside file with the target file.
 bool ExchangeNames(int asideFd, const NativePath& aside, const NativePath& target) {
 #ifdef __linux__
     // ext4 and Btrfs start writing out a file that is renamed over another, so that after a
     // power cut the name holds the earlier text or the new one, never an empty file; they do
     // not for an exchange, so it is asked for here.
     sync_file_range(asideFd, 0, 0, SYNC_FILE_RANGE_WRITE);
-    return renameat2(AT_FDCWD, aside.CStr(), AT_FDCWD, target.CStr(), RENAME_EXCHANGE) == 0;
 #else
-    (void)asideFd, (void)aside, (void)target;
-    return false;
+    (void)asideFd;
 #endif
+    return SwapNames(aside, target);
+}
+
+// The file under name, opened and locked; -1 when a sweep got to it first.
+int OpenLocked(const NativePath& name, struct stat& file) {
+    const int fd = open(name.CStr(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd >= 0 && !Lock(fd, file)) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Closes fd, which is gone even when the close fails; false when it reports what a network
+// file system could not write back.
+bool CloseChecked(int& fd) {
+    const bool closed = close(fd) == 0;
+    fd = -1;
+    return closed;
 }
 
 // Gives an unnamed file the target's name, if no file has it: the descriptor's entry
@@ -196,38 +224,70 @@ bool AsideFile::Fit(const TargetStatus& target) {
     return hold_.permissions == target.permissions;
 }
 
+// A close that fails reports what a network file system could not write back: the file is
+// in the target's place only once its close has succeeded, or is taken out of it again.
+// Until then it stays locked, so that no sweep takes the complete file for an abandoned one.
 AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const NativePath& target,
                                                    bool exchange) {
-    // The close reports what a network file system could not write back. A second
-    // descriptor of the same open file keeps the lock until the file is in place, so that
-    // no sweep takes the complete file for an abandoned one; an unnamed file, which no
-    // sweep can meet, it keeps open to be linked.
-    const int lockKeeper = dup(hold_.fd);
-    const bool written = WriteAll(hold_.fd, text);
-    const bool closed = close(hold_.fd) == 0;
-    hold_.fd = lockKeeper;
-    if (!written || !closed) {
+    if (!WriteAll(hold_.fd, text)) {
         return Placement::Failed;
     }
     if (hold_.unnamed) {
-        return LinkInPlace(hold_.fd, target) ? Placement::Renamed : Placement::NotLinked;
+        return LinkThenClose(target);
     }
-    if (exchange && ExchangeNames(hold_.fd, hold_.path, target)) {
-        return Placement::Exchanged;
+    if (exchange) {
+        if (const std::optional<Placement> exchanged = ExchangeThenClose(target)) {
+            return *exchanged;
+        }
     }
-    return rename(hold_.path.CStr(), target.CStr()) == 0 ? Placement::Renamed : Placement::Failed;
+    return CloseThenRename(target);
 }
 
-bool AsideFile::ReclaimEarlierFile() {
-    CloseIfOpen(hold_.fd); // the new file's, which is in place now and needs no hold
-    hold_.fd = open(hold_.path.CStr(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+// An unnamed file, which no sweep can meet, is linked by its descriptor, so before its
+// close; when the close fails, the name goes again, which no file had before.
+AsideFile::Placement AsideFile::LinkThenClose(const NativePath& target) {
+    if (!LinkInPlace(hold_.fd, target)) {
+        return Placement::NotLinked;
+    }
+    if (CloseChecked(hold_.fd)) {
+        return Placement::Renamed;
+    }
+    unlink(target.CStr());
+    return Placement::Failed;
+}
+
+// The earlier file is locked under the aside file's name before the new file's close, so
+// that a close that fails finds it there to swap back, and a close that succeeds leaves it
+// held to serve the next file.
+std::optional<AsideFile::Placement> AsideFile::ExchangeThenClose(const NativePath& target) {
+    if (!ExchangeNames(hold_.fd, hold_.path, target)) {
+        return std::nullopt;
+    }
+    const int newFile = hold_.fd;
     struct stat earlier {};
-    if (hold_.fd < 0 || !Lock(hold_.fd, earlier) ||
-        !CouldBeNew(hold_.fd, earlier, hold_.uid, hold_.gid) || ftruncate(hold_.fd, 0) != 0) {
-        return false;
+    hold_.fd = OpenLocked(hold_.path, earlier);
+    if (close(newFile) != 0) {
+        SwapNames(hold_.path, target);
+        return Placement::Failed;
+    }
+    if (hold_.fd < 0 || !CouldBeNew(hold_.fd, earlier, hold_.uid, hold_.gid) ||
+        ftruncate(hold_.fd, 0) != 0) {
+        return Placement::Exchanged;
     }
     hold_.permissions = earlier.st_mode & kPermissionBits;
-    return true;
+    return Placement::Reclaimed;
+}
+
+// Once a file is renamed over the earlier one, nothing can bring that back: the close
+// comes first, while a second descriptor of the file keeps the lock until the rename.
+AsideFile::Placement AsideFile::CloseThenRename(const NativePath& target) {
+    const int lockKeeper = dup(hold_.fd);
+    const bool closed = CloseChecked(hold_.fd);
+    hold_.fd = lockKeeper;
+    if (!closed) {
+        return Placement::Failed;
+    }
+    return rename(hold_.path.CStr(), target.CStr()) == 0 ? Placement::Renamed : Placement::Failed;
 }
 
 void AsideFile::Discard() {

@@ -85,10 +85,6 @@ AsideFile::Placement AsideFile::WriteAndPutInPlace(std::string_view text, const 
     return placed ? Placement::Renamed : Placement::Failed;
 }
 
-bool AsideFile::ReclaimEarlierFile() {
-    return false;
-}
-
 bool AsideFile::OpenUnnamed(const NativePath&) {
     return false; // Windows has no file without a name
 }

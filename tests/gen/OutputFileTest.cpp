@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Output files replace their earlier files whole. A write fails the way a full disk makes
 // it fail in a child process whose files may not grow past a limit (EFBIG), so that no
-// test needs root or a file system of its own.
+// test needs root or a file system of its own. A close fails, as a network file system's
+// can, through the stand-in for the C library's close at the end of this file.
 #include "BadInputFixture.h"
 #include "Files.h"
 
@@ -12,6 +13,7 @@
 #include <map>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -216,6 +218,49 @@ TEST(ReplacedFilesOfARun, ReuseOnlyWhatNoOneElseSees) {
     umask(umaskBefore);
 }
 
+// The file whose close fails (EIO) while it has this name; none when null.
+const char* failCloseOf = nullptr;
+
+// A close that fails once the new file has taken the target's name puts back what was there
+// and leaves no aside file; the run's next file is written as ever.
+TEST(FailedClose, PutsBackWhatWasThere) {
+    test::ScopedWorkDir work;
+    if (!CanExchangeNames()) {
+        GTEST_SKIP() << "the file system swaps no names, so every close comes before the rename";
+    }
+    const struct {
+        const char* name;
+        const char* earlier; // none: no file there
+        bool closeFails;
+    } kFiles[] = {
+        {"new.htf", nullptr, true}, // linked while open
+        {"a.htf", "earlier a", false},
+        {"b.htf", "earlier b", true}, // written into a's earlier file
+        {"c.htf", "earlier c", false},
+    };
+    for (const auto& file : kFiles) {
+        if (file.earlier != nullptr) {
+            WriteFile(file.name, file.earlier);
+        }
+    }
+    glyphsmith::OutputFiles run;
+    for (const auto& file : kFiles) {
+        OutputFile out(file.name, run);
+        out.Stream() << "new " << file.name;
+        failCloseOf = file.closeFails ? file.name : nullptr;
+        EXPECT_EQ(out.Commit(), !file.closeFails) << file.name;
+        failCloseOf = nullptr;
+    }
+    run.Close();
+    for (const auto& file : kFiles) {
+        const std::string expected = !file.closeFails ? std::string("new ") + file.name
+                                     : file.earlier   ? file.earlier
+                                                      : "(none)";
+        EXPECT_EQ(fs::exists(file.name) ? ReadFile(file.name) : "(none)", expected) << file.name;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 3);
+}
+
 // Who may write a file by its mode bits, as the kernel decides it.
 TEST(ModeBitsLetWrite, OnlyTheClassOfTheCallerCounts) {
     const struct {
@@ -242,3 +287,20 @@ TEST(ModeBitsLetWrite, OnlyTheClassOfTheCallerCounts) {
 
 } // namespace
 } // namespace glyphsmith::test
+
+// The C library's close, failing for the file that has the name failCloseOf when it is
+// closed: only a network file system's close fails for real.
+extern "C" int close(int fd) {
+    using glyphsmith::test::failCloseOf;
+    struct stat open {};
+    struct stat named {};
+    const bool fails = failCloseOf != nullptr && fstat(fd, &open) == 0 &&
+                       stat(failCloseOf, &named) == 0 && open.st_dev == named.st_dev &&
+                       open.st_ino == named.st_ino;
+    const long closed = syscall(SYS_close, fd);
+    if (fails && closed == 0) {
+        errno = EIO;
+        return -1;
+    }
+    return static_cast<int>(closed);
+}
