@@ -16,23 +16,17 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
     return path;
 }
 
+namespace {
+
 // The library's own conversions on Windows throw on a sequence they cannot convert: a
 // name on disk may hold a lone surrogate, and a typed path may be cut inside a character.
-NativePath::NativePath(const std::string& utf8)
+NativePath::String NativeFromUtf8(const std::string& utf8) {
 #ifdef _WIN32
-    : native_(WideFromUtf8(utf8)){}
+    return WideFromUtf8(utf8);
 #else
-    : native_(utf8) {
-}
+    return utf8;
 #endif
-
-      NativePath NativePath::Of(String native) {
-    NativePath path;
-    path.native_ = std::move(native);
-    return path;
 }
-
-namespace {
 
 bool IsNativeSeparator(NativePath::Char c) {
     return c == '/' || (kPathSeparator == '\\' && c == '\\');
@@ -46,9 +40,17 @@ std::size_t DriveEnd(const NativePath::String& path) {
 
 } // namespace
 
+NativePath::NativePath(const std::string& utf8) : native_(NativeFromUtf8(utf8)) {}
+
+NativePath NativePath::Of(String native) {
+    NativePath path;
+    path.native_ = std::move(native);
+    return path;
+}
+
 NativePath NativePath::Parent() const {
     const auto last = std::find_if(native_.rbegin(), native_.rend(), IsNativeSeparator);
-    std::size_t end = native_.rend() - last;
+    const std::size_t end = native_.rend() - last;
     if (end == 0) {
         return Of(native_.substr(0, DriveEnd(native_)));
     }
