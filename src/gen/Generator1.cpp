@@ -42,10 +42,12 @@ const FormedSubfonts::Subfont& FormedSubfonts::Of(int subfont) {
     std::optional<Subfont>& formed = formed_[subfont - 1];
     if (!formed) {
         InputShortage shortage(settings_.sfdFile);
-        const CodeSource codes = [&](int code, bool rowWritten) -> CharacterReference {
-            return rowWritten ? definitions_.Reference(subfont, code, shortage) : std::nullopt;
+        const auto codes = [&](int code, bool rowWritten) {
+            return rowWritten ? definitions_.Reference(subfont, code, shortage)
+                              : CharacterReference();
         };
         std::string rows = FormRows(GbkCodeRange(subfont, settings_.discardBlanks), codes);
+        rows.shrink_to_fit(); // kept for the whole run
         formed = Subfont{std::move(rows), std::move(shortage)};
         definitions_.Release(subfont);
     }

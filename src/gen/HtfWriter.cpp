@@ -3,25 +3,48 @@
 
 #include "SubfontRangeTable.h"
 
+#include <algorithm>
+
 namespace glyphsmith {
 
 namespace {
 
-// The code in decimal, right-aligned in three columns.
-void AppendCode(std::string& text, int code) {
-    const char digits[3] = {code >= 100 ? static_cast<char>('0' + code / 100) : ' ',
-                            code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ',
-                            static_cast<char>('0' + code % 10)};
-    text.append(digits, 3);
+// A row with its line end: 18 characters with "x" and four digits, more with longer references.
+constexpr std::size_t kLongestRowSize = 18 + CharacterReference::kMaxLength - 5;
+
+char* Put(char* out, std::string_view text) {
+    return out + text.copy(out, text.size());
 }
 
-void AppendRowText(std::string& text, const CharacterReference& reference, int code) {
-    if (reference) {
-        text.append("'&#").append(*reference).append(";' '' ");
-    } else {
-        text.append("  ''       '' ");
+// Each code in decimal, right-aligned in three columns, spelt once rather than per row.
+constexpr auto kCodeColumns = [] {
+    std::array<std::array<char, 3>, kCodesPerSubfont> columns{};
+    for (int code = 0; code < kCodesPerSubfont; ++code) {
+        columns[code] = {code >= 100 ? static_cast<char>('0' + code / 100) : ' ',
+                         code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ',
+                         static_cast<char>('0' + code % 10)};
     }
-    AppendCode(text, code);
+    return columns;
+}();
+
+char* PutCode(char* out, int code) {
+    const std::array<char, 3>& columns = kCodeColumns.at(static_cast<std::size_t>(code));
+    return std::copy(columns.begin(), columns.end(), out);
+}
+
+// How many of the codes 0 to 255 the range holds.
+std::size_t CodesIn(CodeRange range) {
+    const int count = std::min(range.last, kCodesPerSubfont - 1) - std::max(range.first, 0) + 1;
+    return static_cast<std::size_t>(std::max(count, 0));
+}
+
+char* PutRowText(char* out, CharacterReference reference, int code) {
+    if (reference) {
+        out = Put(Put(Put(out, "'&#"), reference.Text()), ";' '' ");
+    } else {
+        out = Put(out, "  ''       '' ");
+    }
+    return PutCode(out, code);
 }
 
 } // namespace
@@ -40,26 +63,23 @@ std::string HtfHeaderLine(const HtfFileSpec& file) {
            std::to_string(file.range.last) + "\n";
 }
 
-std::string RowText(const CharacterReference& reference, int code) {
-    std::string text;
-    AppendRowText(text, reference, code);
-    return text;
+std::string RowText(CharacterReference reference, int code) {
+    std::array<char, kLongestRowSize> row;
+    return std::string(row.data(), PutRowText(row.data(), reference, code));
 }
 
-std::string FormRows(CodeRange range, const CodeSource& codes) {
-    // Rows are kept for a whole run: room for exactly as many as the file writes.
-    constexpr std::size_t kRowSize = 18; // with its line end
-    std::string rows;
-    rows.reserve(kRowSize * static_cast<std::size_t>(range.last - range.first + 1));
-    for (int code = 0; code < kCodesPerSubfont; ++code) {
-        const bool written = code >= range.first && code <= range.last;
-        const CharacterReference reference = codes(code, written);
-        if (written) {
-            AppendRowText(rows, reference, code);
-            rows.push_back('\n');
-        }
-    }
-    return rows;
+RowBuffer::RowBuffer(CodeRange range)
+    : rows_(kLongestRowSize * CodesIn(range), '\0'), end_(rows_.data()) {}
+
+std::string RowBuffer::Take() {
+    rows_.resize(static_cast<std::size_t>(end_ - rows_.data()));
+    return std::move(rows_);
+}
+
+char* RowBuffer::PutRow(char* out, CharacterReference reference, int code) {
+    out = PutRowText(out, reference, code);
+    *out++ = '\n';
+    return out;
 }
 
 void WriteFormedHtfFile(std::ostream& out, const HtfFileSpec& file,
@@ -82,12 +102,6 @@ void WriteFormedHtfFile(std::ostream& out, const HtfFileSpec& file,
     }
     text.append(rows).append(header);
     out << text;
-}
-
-void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTemplate& copyright,
-                  const Clock& dateOfFile, const CodeSource& codes) {
-    const CalendarDate date = dateOfFile();
-    WriteFormedHtfFile(out, file, copyright, date, FormRows(file.range, codes));
 }
 
 } // namespace glyphsmith

@@ -5,23 +5,58 @@
 #include "CodeRange.h"
 #include "CopyrightTemplate.h"
 #include "FontName.h"
+#include "SubfontRangeTable.h"
 
-#include <functional>
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace glyphsmith {
 
-// The character of a code as the row names it, "x" and four hexadecimal digits
-// ("x4E02"); none for a code without a character.
-using CharacterReference = std::optional<std::string>;
+// The character of a code as the row names it, "x" and four hexadecimal digits ("x4E02"),
+// more for values beyond 0xFFFF ("x10FFFF"); none for a code without a character. Held in
+// place, as every code of a run is given one.
+class CharacterReference {
+  public:
+    // "x" and the six digits of the last Unicode value.
+    static constexpr std::size_t kMaxLength = 7;
 
-// Gives the reference of each code 0 to 255 in turn. It is asked for every code, so that
-// the generator's input stays in step; rowWritten says whether the code's row is written
-// at all, so that a missing value of a left-out code needs no complaint.
-using CodeSource = std::function<CharacterReference(int code, bool rowWritten)>;
+    CharacterReference() = default;
+    CharacterReference(std::nullopt_t) {}
+    // From its text, "x" and the digits; implicit, so that "x4E02" stands for the reference.
+    template <typename Text>
+    requires std::is_convertible_v<const Text&, std::string_view>
+    CharacterReference(const Text& text) {
+        const std::string_view view(text);
+        if (view.empty() || view.size() > kMaxLength) {
+            throw std::length_error("a character reference of " + std::to_string(view.size()) +
+                                    " characters");
+        }
+        view.copy(text_.data(), view.size());
+        length_ = static_cast<std::uint8_t>(view.size());
+    }
+
+    explicit operator bool() const { return length_ != 0; }
+    std::string_view Text() const { return {text_.data(), length_}; }
+
+    bool operator==(const CharacterReference&) const = default;
+
+  private:
+    std::array<char, kMaxLength> text_{}; // unused characters stay 0, so that == may compare all
+    std::uint8_t length_ = 0;
+};
+
+// Gives the reference of each code 0 to 255 in turn, as codes(code, rowWritten). It is
+// asked for every code, so that the generator's input stays in step; rowWritten says
+// whether the code's row is written at all, so that a missing value of a left-out code
+// needs no complaint.
+template <typename Source>
+concept CodeSource = std::is_invocable_r_v<CharacterReference, Source&, int, bool>;
 
 // One .htf file: the font, the name of its subfont ("07", "4e", "0100") and the codes
 // whose rows it holds.
@@ -41,12 +76,39 @@ HtfFileSpec GbkHtfFile(const FontName& font, int subfont, bool discardBlanks);
 // "gbksong27 90 172\n": the subfont's font name and the range.
 std::string HtfHeaderLine(const HtfFileSpec& file);
 
-// The 17 characters of a row before its template line.
-std::string RowText(const CharacterReference& reference, int code);
+// The characters of a row before its template line, 17 with "x" and four digits.
+std::string RowText(CharacterReference reference, int code);
+
+// Rows as they are formed, each put in place: they are formed for every code of a run.
+class RowBuffer {
+  public:
+    explicit RowBuffer(CodeRange range);
+
+    // Adds the row of a code of the range and its line end.
+    void Add(CharacterReference reference, int code) { end_ = PutRow(end_, reference, code); }
+    // The rows added, which the buffer gives up.
+    std::string Take();
+
+  private:
+    static char* PutRow(char* out, CharacterReference reference, int code);
+
+    std::string rows_; // room for the longest rows
+    char* end_;
+};
 
 // The rows of the codes in range, each before its template line and ended by a line end.
 // They do not depend on the font, so one forming may serve many files.
-std::string FormRows(CodeRange range, const CodeSource& codes);
+template <CodeSource Codes> std::string FormRows(CodeRange range, Codes&& codes) {
+    RowBuffer rows(range);
+    for (int code = 0; code < kCodesPerSubfont; ++code) {
+        const bool written = code >= range.first && code <= range.last;
+        const CharacterReference reference = codes(code, written);
+        if (written) {
+            rows.Add(reference, code);
+        }
+    }
+    return rows.Take();
+}
 
 // Writes header, rows and trailer of one .htf file, each formed row completed by its
 // template line.
@@ -56,7 +118,11 @@ void WriteFormedHtfFile(std::ostream& out, const HtfFileSpec& file,
 
 // Writes header, rows and trailer of one .htf file. The date of its dated comments is
 // taken from dateOfFile once, before the rows.
+template <CodeSource Codes>
 void WriteHtfFile(std::ostream& out, const HtfFileSpec& file, const CopyrightTemplate& copyright,
-                  const Clock& dateOfFile, const CodeSource& codes);
+                  const Clock& dateOfFile, Codes&& codes) {
+    const CalendarDate date = dateOfFile();
+    WriteFormedHtfFile(out, file, copyright, date, FormRows(file.range, codes));
+}
 
 } // namespace glyphsmith

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "SfdReferences.h"
 
+#include <array>
+
 namespace glyphsmith {
 
 namespace {
@@ -19,11 +21,14 @@ CharacterReference SfdReference(std::optional<std::uint32_t> value) {
         return std::nullopt;
     }
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string digits;
-    for (std::uint32_t rest = *value; rest != 0 || digits.size() < 4; rest >>= 4) {
-        digits.insert(digits.begin(), kDigits[rest & 0xF]);
+    // Filled from its end: "x" and the digits, at least four.
+    std::array<char, CharacterReference::kMaxLength> text;
+    std::size_t start = text.size();
+    for (std::uint32_t rest = *value; rest != 0 || text.size() - start < 4; rest >>= 4) {
+        text[--start] = kDigits[rest & 0xF];
     }
-    return "x" + digits;
+    text[--start] = 'x';
+    return std::string_view(text.data() + start, text.size() - start);
 }
 
 std::optional<CodeRange> CharacterRange(const SfdSubfont& subfont) {

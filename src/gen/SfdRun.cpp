@@ -63,9 +63,7 @@ void FontFromSfd::Write(const SfdSubfont& subfont, SeriesPlace place) {
         return;
     }
     const HtfFileSpec file{font_, subfont.Name(), *range};
-    const CodeSource codes = [&subfont](int code, bool) {
-        return SfdReference(subfont.Value(code));
-    };
+    const auto codes = [&subfont](int code, bool) { return SfdReference(subfont.Value(code)); };
     const FileWritten written = run_.WriteFile(htfPath, place, kSfdFiles, [&](std::ostream& out) {
         WriteHtfFile(out, file, run_.Template(), run_.DateOfFile(), codes);
     });

@@ -167,7 +167,7 @@ CharacterReference SubfontDefinitions::Reference(int subfont, int code,
     case SfdEntryKind::Malformed:
         break;
     }
-    shortage.Record(listedEntry.line, "the entry \"" + listedEntry.Text() +
+    shortage.Record(listedEntry.line, "the entry \"" + std::string(listedEntry.Text()) +
                                           "\" is not x and four hexadecimal digits");
     return std::nullopt;
 }

@@ -78,7 +78,7 @@ class SubfontDefinitions {
         int line;
 
         ListedEntry(const SfdEntry& entry, int lineNumber);
-        std::string Text() const { return std::string(text.data(), length); }
+        std::string_view Text() const { return {text.data(), length}; }
     };
     struct Subfont {
         bool listed = false;

@@ -39,6 +39,22 @@ TEST(HtfLayout, RowFormsAreSeventeenCharacters) {
     EXPECT_EQ(RowText(std::nullopt, 37), "  ''       ''  37");
 }
 
+// Every row of a file may hold the longest reference that a run gives.
+TEST(HtfLayout, RowsTakeReferencesUpToTheLongest) {
+    for (const int value : {0x4E02, 0x20000, 0x10FFFF}) {
+        const std::string reference = "x" + Hex4(value);
+        EXPECT_EQ(RowText(reference, 7), HtfRow(7, value, "")) << reference;
+        std::string rows;
+        for (int code = 0; code <= 255; ++code) {
+            rows += HtfRow(code, value);
+        }
+        EXPECT_EQ(FormRows({0, 255}, [&](int, bool) { return CharacterReference(reference); }),
+                  rows)
+            << reference;
+    }
+    EXPECT_THROW(CharacterReference("x10FFFF0"), std::length_error);
+}
+
 TEST(HtfLayout, DiscardedBlanksLimitHeaderAndRows) {
     EXPECT_EQ(WrittenFile(GbkHtfFile(FontName("gbksong"), 94, true), ""),
               "gbksong94 0 37\n" + Rows(0, 37) + "gbksong94 0 37\n");

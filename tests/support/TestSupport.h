@@ -6,6 +6,7 @@
 #include "GenerationSettings.h"
 #include "Generator1.h"
 #include "Generator2.h"
+#include "HtfWriter.h"
 #include "Paths.h"
 #include "RunContext.h"
 #include "SampleFiles.h"
@@ -16,6 +17,15 @@
 #include <ostream>
 #include <string>
 #include <vector>
+
+namespace glyphsmith {
+
+// A reference as its text in the messages of failed assertions.
+inline void PrintTo(const CharacterReference& reference, std::ostream* out) {
+    *out << (reference ? reference.Text() : "no reference");
+}
+
+} // namespace glyphsmith
 
 namespace glyphsmith::test {
 
