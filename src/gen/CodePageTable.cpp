@@ -5,6 +5,23 @@
 
 namespace glyphsmith {
 
+namespace {
+
+constexpr std::size_t kCodesPerLeadByte = 190; // second bytes 0x40..0x7E and 0x80..0xFE
+constexpr int kLinesBetweenBlocks = 3;
+// As many as the 94 subfonts ask for.
+constexpr std::size_t kPositions = std::size_t{kSubfontCount} * kCodesPerSubfont;
+
+CharacterReference ReferenceOf(std::optional<std::string_view> digits) {
+    if (!digits) {
+        return std::nullopt;
+    }
+    const char text[] = {'x', (*digits)[0], (*digits)[1], (*digits)[2], (*digits)[3]};
+    return std::string_view(text, sizeof text);
+}
+
+} // namespace
+
 std::optional<std::string_view> TableLineDigits(std::string_view line) {
     constexpr std::size_t kFirst = 7; // character 8, counting from 1
     constexpr std::size_t kCount = 4;
@@ -20,55 +37,38 @@ std::optional<std::string_view> TableLineDigits(std::string_view line) {
     return digits;
 }
 
-bool CodePageWalk::SkipPreamble() {
-    bool found = false;
-    while (!found && reader_.Next(line_)) {
-        found = line_.find(kCodePageMarker) != std::string::npos;
+CodePageTable CodePageTable::Read(std::istream& in) {
+    CodePageTable table;
+    LineReader reader(in);
+    std::string_view line;
+    while (!table.hasMarker_ && reader.Next(line)) {
+        table.hasMarker_ = line.find(kCodePageMarker) != std::string_view::npos;
     }
-    reader_.Next(line_);
-    return found;
-}
-
-CodePageWalk::Value CodePageWalk::Next() {
-    if (blockEnded_) {
-        // The lines between two blocks, passed over only now, so that the value before
-        // them stayed valid until this step.
-        for (int i = 0; i < 3; ++i) {
-            reader_.Next(line_);
+    reader.Next(line);
+    if (table.hasMarker_) {
+        table.positions_.reserve(kPositions);
+    }
+    while (table.positions_.size() < kPositions && reader.Next(line)) {
+        table.positions_.push_back({ReferenceOf(TableLineDigits(line)), reader.LineNumber()});
+        if (table.positions_.size() % kCodesPerLeadByte == 0) { // the block's last code
+            for (int i = 0; i < kLinesBetweenBlocks; ++i) {
+                reader.Next(line);
+            }
         }
-        blockEnded_ = false;
     }
-    Value value{std::nullopt, 0, false};
-    if (reader_.Next(line_)) {
-        value.digits = TableLineDigits(line_);
-    } else {
-        value.tableEnded = true;
-    }
-    value.line = reader_.LineNumber();
-    AdvanceTrailByte();
-    return value;
+    table.linesRead_ = reader.LineNumber();
+    return table;
 }
 
-void CodePageWalk::AdvanceTrailByte() {
-    if (trailByte_ == 0x7E) {
-        trailByte_ = 0x80; // the table names no code for second byte 0x7F
-    } else if (trailByte_ == 0xFE) {
-        trailByte_ = 0x40;
-        blockEnded_ = true;
-    } else {
-        ++trailByte_;
-    }
-}
-
-EncodedSubfont::EncodedSubfont(std::istream& enc, CodePageWalk& table, InputShortage& encShortage,
-                               InputShortage& tableShortage)
-    : enc_(enc), table_(table), encShortage_(encShortage), tableShortage_(tableShortage) {
+EncodedSubfont::EncodedSubfont(std::istream& enc, const CodePageTable& table, int subfont,
+                               InputShortage& encShortage, InputShortage& tableShortage)
+    : enc_(enc), table_(table), subfont_(subfont), encShortage_(encShortage),
+      tableShortage_(tableShortage) {
     enc_.Next(encLine_); // the encoding's name
 }
 
-CharacterReference EncodedSubfont::operator()(int, bool rowWritten) {
+CharacterReference EncodedSubfont::operator()(int code, bool rowWritten) {
     const bool encHasLine = enc_.Next(encLine_);
-    const CodePageWalk::Value value = table_.Next();
     if (!rowWritten) {
         return std::nullopt;
     }
@@ -76,19 +76,18 @@ CharacterReference EncodedSubfont::operator()(int, bool rowWritten) {
         encShortage_.Record(std::nullopt, EndedAfterLine("the file", enc_.LineNumber()));
         return std::nullopt;
     }
-    if (encLine_.find("/.notdef") != std::string::npos) {
+    if (encLine_.find("/.notdef") != std::string_view::npos) {
         return std::nullopt;
     }
-    if (!value.digits) {
+    const CodePageTable::Value value = table_.Of(subfont_, code);
+    if (!value.reference) {
         if (value.tableEnded) {
             tableShortage_.Record(std::nullopt, EndedAfterLine("the table", value.line));
         } else {
             tableShortage_.Record(value.line, "no four hexadecimal digits at characters 8 to 11");
         }
-        return std::nullopt;
     }
-    std::string reference = "x";
-    return reference.append(*value.digits);
+    return value.reference;
 }
 
 } // namespace glyphsmith

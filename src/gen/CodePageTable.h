@@ -4,11 +4,12 @@
 #include "HtfWriter.h"
 #include "InputShortage.h"
 #include "LineReader.h"
+#include "SubfontRangeTable.h"
 
 #include <istream>
 #include <optional>
-#include <string>
 #include <string_view>
+#include <vector>
 
 namespace glyphsmith {
 
@@ -20,55 +21,67 @@ namespace glyphsmith {
 //     0x80..0xFE (no 0x7F), the Unicode value's four hex digits at characters 8 to 11
 //     ("0x40<TAB>0x4E02"); then three lines passed over
 //
-// Only a line's position says which code it belongs to.
+// Only a line's position says which code it belongs to: code c of subfont s takes the
+// line of position 256 * (s - 1) + c.
 inline constexpr std::string_view kCodePageMarker = ";LeadByte = 0x81";
 
 // The four hexadecimal digits at characters 8 to 11 of a table line, as spelt there.
 std::optional<std::string_view> TableLineDigits(std::string_view line);
 
-// Walks the table code by code, with the trail byte that says when a block ends.
-class CodePageWalk {
+// The values of a table's lines, read once for a run: every font takes its codes from the
+// same positions.
+class CodePageTable {
   public:
     struct Value {
-        // None when the line has none, or the table ended; valid until the next step.
-        std::optional<std::string_view> digits;
-        int line; // the line read; after the end, the last one
+        CharacterReference reference; // none when the line has no digits, or the table ended
+        int line;                     // the code's line; after the end, the last one
         bool tableEnded;
     };
 
-    explicit CodePageWalk(std::istream& in) : reader_(in) {}
+    static CodePageTable Read(std::istream& in);
 
-    // Reads past the marker line and one more; false when no line holds the marker.
-    bool SkipPreamble();
+    // False when no line holds the marker: the table gives no values then.
+    bool HasMarker() const { return hasMarker_; }
+    // The lines read: all of them when the table ends before its last position.
+    int LinesRead() const { return linesRead_; }
 
-    // The value of the next code; advances the trail byte.
-    Value Next();
-
-    int LinesRead() const { return reader_.LineNumber(); }
+    // The value of code 0 to 255 of subfont 1 to 94.
+    Value Of(int subfont, int code) const {
+        const auto position = static_cast<std::size_t>(kCodesPerSubfont * (subfont - 1) + code);
+        if (position >= positions_.size()) {
+            return {std::nullopt, linesRead_, true};
+        }
+        return {positions_[position].reference, positions_[position].line, false};
+    }
 
   private:
-    void AdvanceTrailByte();
+    // Eight bytes of reference and four of line: the 24,064 positions of a whole table
+    // are most of what a run keeps in memory.
+    struct Position {
+        CharacterReference reference;
+        int line;
+    };
 
-    LineReader reader_;
-    std::string_view line_;
-    int trailByte_ = 0x40;
-    bool blockEnded_ = false; // the lines between two blocks come next
+    std::vector<Position> positions_;
+    bool hasMarker_ = false;
+    int linesRead_ = 0;
 };
 
-// The codes of one subfont from its .enc file and the table walk. An .enc file is a first
-// line, passed over, then one line per code 0 to 255: "/.notdef" anywhere in it marks a
-// code without a character; any other line a code whose value the table gives. Both
-// inputs are read for every code, written or not, so they stay in step.
+// The codes of one subfont from its .enc file and the table. An .enc file is a first line,
+// passed over, then one line per code 0 to 255: "/.notdef" anywhere in it marks a code
+// without a character; any other line a code whose value the table gives. The .enc file is
+// read for every code, written or not, so that it stays in step.
 class EncodedSubfont {
   public:
-    EncodedSubfont(std::istream& enc, CodePageWalk& table, InputShortage& encShortage,
-                   InputShortage& tableShortage);
+    EncodedSubfont(std::istream& enc, const CodePageTable& table, int subfont,
+                   InputShortage& encShortage, InputShortage& tableShortage);
 
     CharacterReference operator()(int code, bool rowWritten);
 
   private:
     LineReader enc_;
-    CodePageWalk& table_;
+    const CodePageTable& table_;
+    int subfont_;
     InputShortage& encShortage_;
     InputShortage& tableShortage_;
     std::string_view encLine_;

@@ -11,7 +11,8 @@
 #include "RunFrame.h"
 #include "SubfontRangeTable.h"
 
-#include <functional>
+#include <optional>
+#include <vector>
 
 namespace glyphsmith {
 
@@ -25,11 +26,11 @@ class FontFromEncFiles {
         : settings_(settings), run_(run), font_(AsciiLower(nameOnDisk)),
           encFiles_(JoinPath(settings.encDirectory, nameOnDisk)) {}
 
-    void Run();
+    // table is none when the file cannot be opened.
+    void Run(const std::optional<CodePageTable>& table);
 
   private:
-    void GenerateSubfont(CodePageWalk& table, int subfont, const Clock& dateOfFont);
-    void PassOver(CodePageWalk& table);
+    void GenerateSubfont(const CodePageTable& table, int subfont, const Clock& dateOfFont);
 
     const GenerationSettings& settings_;
     RunFrame& run_;
@@ -38,15 +39,14 @@ class FontFromEncFiles {
     const CaseInsensitiveDirectory encFiles_;
 };
 
-void FontFromEncFiles::Run() {
-    std::ifstream tableFile = OpenInputFile(settings_.codePageFile);
-    if (!tableFile) {
+void FontFromEncFiles::Run(const std::optional<CodePageTable>& table) {
+    // Each font's lines of the log note a table it cannot use, though the run reads it once.
+    if (!table) {
         run_.Log().Fail(CodePageOpenFailedText(settings_.codePageFile));
         return;
     }
-    CodePageWalk table(tableFile);
-    if (!table.SkipPreamble()) {
-        run_.Log().Fail(TableWithoutMarkerNote(settings_.codePageFile, table.LinesRead()));
+    if (!table->HasMarker()) {
+        run_.Log().Fail(TableWithoutMarkerNote(settings_.codePageFile, table->LinesRead()));
     }
     const std::string target = font_.DirectoryIn(settings_.htfDirectory);
     if (!run_.MakeDirectory(target, DirectoryFailedText(target, "\n"),
@@ -56,16 +56,16 @@ void FontFromEncFiles::Run() {
     const CalendarDate snapshot = run_.DateOfFile()();
     const Clock dateOfFont = [snapshot] { return snapshot; };
     for (int subfont = 1; subfont <= kSubfontCount; ++subfont) {
-        GenerateSubfont(table, subfont, dateOfFont);
+        GenerateSubfont(*table, subfont, dateOfFont);
     }
 }
 
-void FontFromEncFiles::GenerateSubfont(CodePageWalk& table, int subfont, const Clock& dateOfFont) {
+void FontFromEncFiles::GenerateSubfont(const CodePageTable& table, int subfont,
+                                       const Clock& dateOfFont) {
     const std::string encPath = font_.PathIn(settings_.encDirectory, subfont, ".enc");
     std::ifstream encFile = OpenInputFile(encFiles_.PathOf(font_.File(subfont, ".enc")));
     if (!encFile) {
         run_.Log().Fail(FileFailureLine(kEncOpenFailure, encPath, PlaceOfSubfont(subfont)));
-        PassOver(table);
         return;
     }
     const std::string htfPath = font_.PathIn(settings_.htfDirectory, subfont);
@@ -73,24 +73,34 @@ void FontFromEncFiles::GenerateSubfont(CodePageWalk& table, int subfont, const C
     InputShortage tableShortage(settings_.codePageFile);
     const FileWritten written =
         run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator2Files, [&](std::ostream& out) {
-            EncodedSubfont codes(encFile, table, encShortage, tableShortage);
             WriteHtfFile(out, GbkHtfFile(font_, subfont, settings_.discardBlanks), run_.Template(),
-                         dateOfFont, std::ref(codes));
+                         dateOfFont,
+                         EncodedSubfont(encFile, table, subfont, encShortage, tableShortage));
         });
     if (written == FileWritten::NotCreated) {
-        PassOver(table);
         return;
     }
     encShortage.Report(run_.Log(), htfPath);
     tableShortage.Report(run_.Log(), htfPath);
 }
 
-// Moves the table over the codes of a subfont whose file fails, so that the next
-// subfont takes its values from its own lines.
-void FontFromEncFiles::PassOver(CodePageWalk& table) {
-    for (int code = 0; code < kCodesPerSubfont; ++code) {
-        table.Next();
+// The directories whose name holds "gbk" in any case, in the order listed.
+std::vector<std::string> GbkFontDirectories(const std::vector<std::string>& directories) {
+    std::vector<std::string> fonts;
+    for (const std::string& name : directories) {
+        if (AsciiLower(name).find("gbk") != std::string::npos) {
+            fonts.push_back(name);
+        }
     }
+    return fonts;
+}
+
+std::optional<CodePageTable> ReadCodePageFile(const std::string& path) {
+    std::ifstream file = OpenInputFile(path);
+    if (!file) {
+        return std::nullopt;
+    }
+    return CodePageTable::Read(file);
 }
 
 } // namespace
@@ -107,13 +117,13 @@ RunOutcome RunGenerator2(const GenerationSettings& settings, const RunContext& c
         run.Log().Fail(NoEncFilesText(settings.encDirectory));
         return run.Finish(kHtfClosingTexts);
     }
-    for (const std::string& name : *directories) {
-        const std::string stem = AsciiLower(name);
-        if (stem.find("gbk") == std::string::npos) {
-            continue;
-        }
-        run.Log().Write(EncFontFoundText(stem));
-        FontFromEncFiles(settings, run, name).Run();
+    const std::vector<std::string> fonts = GbkFontDirectories(*directories);
+    // Read once for all fonts, which take their values from the same lines.
+    const std::optional<CodePageTable> table =
+        fonts.empty() ? std::nullopt : ReadCodePageFile(settings.codePageFile);
+    for (const std::string& name : fonts) {
+        run.Log().Write(EncFontFoundText(AsciiLower(name)));
+        FontFromEncFiles(settings, run, name).Run(table);
     }
     return run.Finish(kHtfClosingTexts);
 }

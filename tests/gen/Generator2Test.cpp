@@ -179,5 +179,50 @@ TEST_F(Generator2Test, ATableWithoutItsMarkerIsNoted) {
     EXPECT_EQ(ReadFile("out/gbksong/gbksong94.htf").substr(15, 18), "  ''       ''   0\n");
 }
 
+// The table is read once for a run: each family takes its values from the same lines and
+// notes what the table lacks, also after a family that failed on the way.
+TEST_F(Generator2Test, EveryFamilyTakesItsValuesFromTheSameTable) {
+    // Code 0 of subfont 94 is code 23808 of the table, on line 4 + 23808 + 3 * 125.
+    const std::string noMarker = "MS-GBK-Codepage.txt: the table has ended after line 1 with no "
+                                 "line that holds \";LeadByte = 0x81\", so it gives no values\n";
+    const auto tableEnd = [](int line, int codes) {
+        return "MS-GBK-Codepage.txt: the table has ended after line " + std::to_string(line) +
+               "; " + std::to_string(codes) + " codes of " + Native("out/gbkb/gbkb94.htf") +
+               " are written without a character\n";
+    };
+    const struct {
+        std::string table;
+        std::string preambleNote;
+        std::string rows;
+        std::string tableNote;
+    } cases[] = {
+        {CodePageText(), "", Rows(94, 0, 37), ""},
+        {CodePageText(23808 + 10), "", Rows(94, 0, 9) + BlankRows(10, 37), tableEnd(24196, 24)},
+        {"nothing here\n", noMarker, BlankRows(0, 37), tableEnd(1, 32)},
+    };
+    const auto missingEnc = [](const std::string& family) {
+        return SeriesLines(
+            "Failed to open .enc file",
+            [&](int subfont) {
+                return Native("enc/" + family + "/" + family) + TwoDigits(subfont) + ".enc";
+            },
+            1, 93);
+    };
+    for (const auto& [table, preambleNote, rows, tableNote] : cases) {
+        fs::remove_all("out");
+        fs::create_directories("out/gbka/gbka94.htf");
+        WriteFile("MS-GBK-Codepage.txt", table);
+        WriteFamily("gbka", "gbka", 94, 94);
+        WriteFamily("gbkb", "gbkb", 94, 94);
+        Gen2();
+        EXPECT_EQ(ReadFile("log.txt"),
+                  Progress("gbka") + preambleNote + missingEnc("gbka") +
+                      Native("Failed to create .htf file out/gbka/gbka94.htf!\n") +
+                      Progress("gbkb") + preambleNote + missingEnc("gbkb") + tableNote)
+            << preambleNote << tableNote;
+        EXPECT_EQ(ReadFile("out/gbkb/gbkb94.htf"), HtfText("gbkb94 0 37", rows)) << tableNote;
+    }
+}
+
 } // namespace
 } // namespace glyphsmith::test
