@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CodePageTable.h"
 
-#include <cctype>
+#include <array>
 
 namespace glyphsmith {
 
@@ -12,12 +12,34 @@ constexpr int kLinesBetweenBlocks = 3;
 // As many as the 94 subfonts ask for.
 constexpr std::size_t kPositions = std::size_t{kSubfontCount} * kCodesPerSubfont;
 
+// Looked up rather than asked of the C library for every digit of a table.
+constexpr auto kHexDigits = [] {
+    std::array<bool, 256> digits{};
+    for (char c : std::string_view("0123456789abcdefABCDEF")) {
+        digits[static_cast<unsigned char>(c)] = true;
+    }
+    return digits;
+}();
+
+bool IsHexDigit(char c) {
+    return kHexDigits[static_cast<unsigned char>(c)];
+}
+
 CharacterReference ReferenceOf(std::optional<std::string_view> digits) {
     if (!digits) {
         return std::nullopt;
     }
     const char text[] = {'x', (*digits)[0], (*digits)[1], (*digits)[2], (*digits)[3]};
     return std::string_view(text, sizeof text);
+}
+
+// "/.notdef" anywhere in the line. Most lines are a glyph name of its length alone, which
+// the first comparison settles.
+bool NamesNoCharacter(std::string_view encLine) {
+    constexpr std::string_view kNoCharacter = "/.notdef";
+    return encLine.starts_with(kNoCharacter) ||
+           (encLine.size() > kNoCharacter.size() &&
+            encLine.find(kNoCharacter, 1) != std::string_view::npos);
 }
 
 } // namespace
@@ -30,7 +52,7 @@ std::optional<std::string_view> TableLineDigits(std::string_view line) {
     }
     const std::string_view digits = line.substr(kFirst, kCount);
     for (char c : digits) {
-        if (!std::isxdigit(static_cast<unsigned char>(c))) {
+        if (!IsHexDigit(c)) {
             return std::nullopt;
         }
     }
@@ -76,7 +98,7 @@ CharacterReference EncodedSubfont::operator()(int code, bool rowWritten) {
         encShortage_.Record(std::nullopt, EndedAfterLine("the file", enc_.LineNumber()));
         return std::nullopt;
     }
-    if (encLine_.find("/.notdef") != std::string_view::npos) {
+    if (NamesNoCharacter(encLine_)) {
         return std::nullopt;
     }
     const CodePageTable::Value value = table_.Of(subfont_, code);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "BadInputFixture.h"
+#include "CodePageTable.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace glyphsmith::test {
 namespace {
@@ -221,6 +223,39 @@ TEST_F(Generator2Test, EveryFamilyTakesItsValuesFromTheSameTable) {
                       Progress("gbkb") + preambleNote + missingEnc("gbkb") + tableNote)
             << preambleNote << tableNote;
         EXPECT_EQ(ReadFile("out/gbkb/gbkb94.htf"), HtfText("gbkb94 0 37", rows)) << tableNote;
+    }
+}
+
+TEST(CodePageTable, DigitsAreTheFourHexadecimalCharactersFrom8To11) {
+    const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
+        {"0x40\t0x4E02", "4E02"},          {"0x40\t0x09af", "09af"},
+        {"0x40\t0xABCDEF", "ABCD"},        {"0x40\t0x4E0", std::nullopt},
+        {"0x40\t0x4E0G", std::nullopt},    {"0x40\t0x4E0g", std::nullopt},
+        {"0x40\t0x/E02", std::nullopt},    {"0x40\t0x:E02", std::nullopt},
+        {"0x40\t0x@E02", std::nullopt},    {"0x40\t0x`E02", std::nullopt},
+        {"0x40\t0x 4E0", std::nullopt},    {std::string("0x40\t0x4E0") + '\0', std::nullopt},
+        {"0x40\t0x4E0\xB2", std::nullopt}, {"0x40\t0x4E0\xEF", std::nullopt},
+    };
+    for (const auto& [line, digits] : cases) {
+        EXPECT_EQ(TableLineDigits(line), digits) << line;
+    }
+}
+
+TEST(EncodedSubfont, NotdefAnywhereInALineMarksACodeWithoutACharacter) {
+    std::istringstream tableText(CodePageText(1));
+    const CodePageTable table = CodePageTable::Read(tableText);
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"/uni4E00", true},           {"/.notdef", false},  {"/.notdef % none", false},
+        {"/uni4E00 /.notdef", false}, {"x/.notdef", false}, {"/.notde", true},
+        {"/.NOTDEF", true},           {"", true},
+    };
+    for (const auto& [line, hasCharacter] : cases) {
+        std::istringstream enc("/name\n" + line + "\n");
+        InputShortage encShortage("x.enc");
+        InputShortage tableShortage("x.txt");
+        EncodedSubfont codes(enc, table, 1, encShortage, tableShortage);
+        EXPECT_EQ(codes(0, true), hasCharacter ? CharacterReference("x4E00") : std::nullopt)
+            << line;
     }
 }
 
