@@ -95,7 +95,8 @@ CharacterReference EncodedSubfont::operator()(int code, bool rowWritten) {
         return std::nullopt;
     }
     if (!encHasLine) {
-        encShortage_.Record(std::nullopt, EndedAfterLine("the file", enc_.LineNumber()));
+        encShortage_.Record(std::nullopt,
+                            [&] { return EndedAfterLine("the file", enc_.LineNumber()); });
         return std::nullopt;
     }
     if (NamesNoCharacter(encLine_)) {
@@ -104,7 +105,8 @@ CharacterReference EncodedSubfont::operator()(int code, bool rowWritten) {
     const CodePageTable::Value value = table_.Of(subfont_, code);
     if (!value.reference) {
         if (value.tableEnded) {
-            tableShortage_.Record(std::nullopt, EndedAfterLine("the table", value.line));
+            tableShortage_.Record(std::nullopt,
+                                  [&] { return EndedAfterLine("the table", value.line); });
         } else {
             tableShortage_.Record(value.line, "no four hexadecimal digits at characters 8 to 11");
         }

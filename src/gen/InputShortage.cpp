@@ -20,13 +20,6 @@ std::string EndedWithoutMarker(std::string_view input, int lastLine, std::string
            "\"";
 }
 
-void InputShortage::Record(std::optional<int> line, std::string_view reason) {
-    if (count_++ == 0) {
-        line_ = line;
-        reason_ = reason;
-    }
-}
-
 void InputShortage::Report(RunLog& log, const std::string& htfPath) const {
     if (count_ == 0) {
         return;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace glyphsmith {
 
@@ -26,7 +27,19 @@ class InputShortage {
     explicit InputShortage(std::string input) : input_(std::move(input)) {}
 
     // A code that the given line could not give; no line when the input has ended.
-    void Record(std::optional<int> line, std::string_view reason);
+    void Record(std::optional<int> line, std::string_view reason) {
+        Record(line, [reason] { return std::string(reason); });
+    }
+    // The same with a reason formed by formReason(), which is called for the first code
+    // alone: the others are only counted, and an input that ended may lack thousands.
+    template <typename FormReason>
+    requires std::is_invocable_r_v<std::string, FormReason&>
+    void Record(std::optional<int> line, FormReason&& formReason) {
+        if (count_++ == 0) {
+            line_ = line;
+            reason_ = formReason();
+        }
+    }
 
     // "enc/gbksong/gbksong94.enc: the file has ended after line 200; 56 codes of
     // ../ht-fonts/unicode/cjk/gbksong/gbksong94.htf are written without a character"

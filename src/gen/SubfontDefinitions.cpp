@@ -147,14 +147,18 @@ CharacterReference SubfontDefinitions::Reference(int subfont, int code,
                                                  InputShortage& shortage) const {
     const Subfont& listed = subfonts_[subfont - 1];
     if (!listed.listed) {
-        shortage.Record(std::nullopt, EndedAfterLine("the file", lineCount_) +
-                                          " and lists no subfont " + TwoDigits(subfont));
+        shortage.Record(std::nullopt, [&] {
+            return EndedAfterLine("the file", lineCount_) + " and lists no subfont " +
+                   TwoDigits(subfont);
+        });
         return std::nullopt;
     }
     if (static_cast<std::size_t>(code) >= listed.entries.size()) {
         if (kCodesPerSubfont * (subfont - 1) + code < kGbkCodeCount) {
-            shortage.Record(listed.lastLine, "subfont " + TwoDigits(subfont) + " ends after " +
-                                                 std::to_string(listed.entries.size()) + " codes");
+            shortage.Record(listed.lastLine, [&] {
+                return "subfont " + TwoDigits(subfont) + " ends after " +
+                       std::to_string(listed.entries.size()) + " codes";
+            });
         }
         return std::nullopt;
     }
@@ -167,8 +171,10 @@ CharacterReference SubfontDefinitions::Reference(int subfont, int code,
     case SfdEntryKind::Malformed:
         break;
     }
-    shortage.Record(listedEntry.line, "the entry \"" + std::string(listedEntry.Text()) +
-                                          "\" is not x and four hexadecimal digits");
+    shortage.Record(listedEntry.line, [&] {
+        return "the entry \"" + std::string(listedEntry.Text()) +
+               "\" is not x and four hexadecimal digits";
+    });
     return std::nullopt;
 }
 
