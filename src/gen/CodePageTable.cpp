@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CodePageTable.h"
 
-#include <array>
+#include "HexDigits.h"
 
 namespace glyphsmith {
 
@@ -11,19 +11,6 @@ constexpr std::size_t kCodesPerLeadByte = 190; // second bytes 0x40..0x7E and 0x
 constexpr int kLinesBetweenBlocks = 3;
 // As many as the 94 subfonts ask for.
 constexpr std::size_t kPositions = std::size_t{kSubfontCount} * kCodesPerSubfont;
-
-// Looked up rather than asked of the C library for every digit of a table.
-constexpr auto kHexDigits = [] {
-    std::array<bool, 256> digits{};
-    for (char c : std::string_view("0123456789abcdefABCDEF")) {
-        digits[static_cast<unsigned char>(c)] = true;
-    }
-    return digits;
-}();
-
-bool IsHexDigit(char c) {
-    return kHexDigits[static_cast<unsigned char>(c)];
-}
 
 CharacterReference ReferenceOf(std::optional<std::string_view> digits) {
     if (!digits) {

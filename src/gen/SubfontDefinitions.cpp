@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "SubfontDefinitions.h"
 
+#include "HexDigits.h"
 #include "LineReader.h"
 #include "Paths.h"
 
@@ -34,9 +35,7 @@ std::string_view EntryPart(std::string_view line) {
 
 SfdEntryKind KindOf(std::string_view text) {
     const bool wellFormed = text.size() == kSfdEntryWidth && text[0] == 'x' &&
-                            std::all_of(text.begin() + 1, text.end(), [](char c) {
-                                return std::isxdigit(static_cast<unsigned char>(c)) != 0;
-                            });
+                            std::all_of(text.begin() + 1, text.end(), IsHexDigit);
     if (!wellFormed) {
         return SfdEntryKind::Malformed;
     }
@@ -93,11 +92,11 @@ std::vector<SfdEntry> SfdLineEntries(std::string_view line, std::size_t most) {
 SubfontDefinitions SubfontDefinitions::Read(std::istream& in) {
     SubfontDefinitions file;
     LineReader reader(in);
-    std::string line;
+    std::string_view line;
     bool markerSeen = false;
     int current = 0; // the subfont being read; 0 before the first numbered line
     while (reader.Next(line)) {
-        if (!markerSeen && line.find(kSfdMarker) != std::string::npos) {
+        if (!markerSeen && line.find(kSfdMarker) != std::string_view::npos) {
             // Lines before the marker were read only in case no line holds it.
             file = SubfontDefinitions();
             markerSeen = true;
