@@ -16,10 +16,8 @@ AsideFile& AsideFile::operator=(AsideFile&& other) noexcept {
 }
 
 bool AsideFile::Create(const NativePath& directory, const TargetStatus& target) {
-    const bool created = (target.kind == TargetKind::Missing && OpenUnnamed(directory)) ||
-                         CreateNamed(directory, target);
-    hold_.directory = created ? directory : NativePath();
-    return created;
+    return (target.kind == TargetKind::Missing && OpenUnnamed(directory)) ||
+           CreateNamed(directory, target);
 }
 
 bool AsideFile::CreateNamed(const NativePath& directory, const TargetStatus& target) {
@@ -27,7 +25,7 @@ bool AsideFile::CreateNamed(const NativePath& directory, const TargetStatus& tar
     constexpr int kMostTries = 100;
     for (int tries = 0; tries < kMostTries; ++tries) {
         const Opening opening =
-            OpenNew(directory / AsideFileName(CurrentProcessId(), numbers++), target);
+            OpenNew(directory, AsideFileName(CurrentProcessId(), numbers++), target);
         if (opening != Opening::NameTaken) {
             return opening == Opening::Opened;
         }

@@ -83,8 +83,8 @@ class AsideFile {
     enum class Placement { Renamed, Exchanged, Reclaimed, NotLinked, Failed };
 
     bool CreateNamed(const NativePath& directory, const TargetStatus& target);
-    // Creates the file at path and takes hold of it.
-    Opening OpenNew(const NativePath& path, const TargetStatus& target);
+    // Creates the file name in directory and takes hold of it.
+    Opening OpenNew(const NativePath& directory, std::string_view name, const TargetStatus& target);
     // Creates a file without a name in directory; false where the system cannot.
     bool OpenUnnamed(const NativePath& directory);
     // Writes text under a name of its own and renames it over target: for an unnamed file

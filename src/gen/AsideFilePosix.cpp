@@ -179,7 +179,9 @@ unsigned long CurrentProcessId() {
     return static_cast<unsigned long>(pid);
 }
 
-AsideFile::Opening AsideFile::OpenNew(const NativePath& path, const TargetStatus& target) {
+AsideFile::Opening AsideFile::OpenNew(const NativePath& directory, std::string_view name,
+                                      const TargetStatus& target) {
+    const NativePath path = directory / name;
     // A fresh file gets what the user's umask leaves of 0666, as any new file does.
     const mode_t mode = target.kind == TargetKind::Missing ? 0666 : target.permissions & 0777;
     const int fd = open(path.CStr(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
@@ -192,7 +194,7 @@ AsideFile::Opening AsideFile::OpenNew(const NativePath& path, const TargetStatus
         close(fd);
         return Opening::NameTaken;
     }
-    hold_ = {path, {}, false, fd, file.st_mode & kPermissionBits, file.st_uid, file.st_gid};
+    hold_ = {path, directory, false, fd, file.st_mode & kPermissionBits, file.st_uid, file.st_gid};
     if (target.kind != TargetKind::Missing) {
         Fit(target);
     }
@@ -208,7 +210,7 @@ bool AsideFile::OpenUnnamed(const NativePath& directory) {
     if (fd < 0) {
         return false;
     }
-    hold_ = {where, {}, true, fd};
+    hold_ = {where, directory, true, fd};
     return true;
 #else
     (void)directory;

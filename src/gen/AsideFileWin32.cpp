@@ -57,7 +57,9 @@ unsigned long CurrentProcessId() {
     return GetCurrentProcessId();
 }
 
-AsideFile::Opening AsideFile::OpenNew(const NativePath& path, const TargetStatus&) {
+AsideFile::Opening AsideFile::OpenNew(const NativePath& directory, std::string_view name,
+                                      const TargetStatus&) {
+    const NativePath path = directory / name;
     // Others may read the file and rename or remove it as this handle allows, but none can
     // open it exclusively while the handle is open: that is what tells a sweep that its
     // writer is alive.
@@ -66,7 +68,7 @@ AsideFile::Opening AsideFile::OpenNew(const NativePath& path, const TargetStatus
     if (file == INVALID_HANDLE_VALUE) {
         return GetLastError() == ERROR_FILE_EXISTS ? Opening::NameTaken : Opening::Failed;
     }
-    hold_ = {path, {}, false, file};
+    hold_ = {path, directory, false, file};
     return Opening::Opened;
 }
 
