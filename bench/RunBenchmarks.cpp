@@ -72,10 +72,14 @@ struct Scenario {
     // empty ones; the inputs then alternate between two variants, so that every file changes.
     bool overEarlierTree = false;
     std::vector<std::string> alternateArguments; // the second variant; none: the same
+    std::string program;                         // what runs: kCli or another
 };
 
+// The program that a scenario runs, with the CLI's path put in.
+const std::string kCli;
+
 // The directories that runs write into, emptied after each scenario.
-const char* const kOutputRoots[] = {"out", "al", "copy"};
+const char* const kOutputRoots[] = {"out", "al", "copy", "src"};
 
 std::vector<std::string> CliCommand(const std::string& cli, const std::vector<std::string>& args) {
     std::vector<std::string> command = {cli};
@@ -142,7 +146,8 @@ class ScenarioRounds {
   private:
     std::vector<std::string> Run(int variant) const {
         const bool alternate = variant == 1 && !scenario_.alternateArguments.empty();
-        return CliCommand(cli_, alternate ? scenario_.alternateArguments : scenario_.arguments);
+        return CliCommand(scenario_.program == kCli ? cli_ : scenario_.program,
+                          alternate ? scenario_.alternateArguments : scenario_.arguments);
     }
 
     // The template, and with it the input that the source run makes, in one variant.
@@ -222,19 +227,30 @@ std::vector<Scenario> Scenarios() {
                                             "song",  "--alias", "songsl"};
     std::vector<std::string> aliasOfHei = alias;
     aliasOfHei[4] = "hei";
+    std::vector<std::string> gen1SongIntoSource = gen1Song;
+    gen1SongIntoSource[4] = "src";
     constexpr bool kIntoEmpty = false;
     constexpr bool kOver = true;
     return {
-        {"gen1, 6 families, blanks discarded", gen1, "out", {}, kIntoEmpty, {}},
-        {"gen1, 6 families, blanks kept", gen1Kept, "out", {}, kIntoEmpty, {}},
-        {"gen2, 6 families, blanks discarded", gen2, "out", {}, kIntoEmpty, {}},
-        {"gen2, 6 families, blanks kept", gen2Kept, "out", {}, kIntoEmpty, {}},
-        {"clone, 1 family", clone, "out/gbkfsong", gen1Song, kIntoEmpty, {}},
-        {"alias, 1 family", alias, "al/gbksongsl", {}, kIntoEmpty, {}},
-        {"over a tree: gen1, 6 families, discarded", gen1, "out", {}, kOver, {}},
-        {"over a tree: gen2, 6 families, discarded", gen2, "out", {}, kOver, {}},
-        {"over a tree: clone, 1 family", clone, "out/gbkfsong", gen1Song, kOver, {}},
-        {"over a tree: alias, 1 family", alias, "al/gbksongsl", {}, kOver, aliasOfHei},
+        {"gen1, 6 families, blanks discarded", gen1, "out", {}, kIntoEmpty, {}, kCli},
+        {"gen1, 6 families, blanks kept", gen1Kept, "out", {}, kIntoEmpty, {}, kCli},
+        {"gen2, 6 families, blanks discarded", gen2, "out", {}, kIntoEmpty, {}, kCli},
+        {"gen2, 6 families, blanks kept", gen2Kept, "out", {}, kIntoEmpty, {}, kCli},
+        {"clone, 1 family", clone, "out/gbkfsong", gen1Song, kIntoEmpty, {}, kCli},
+        {"alias, 1 family", alias, "al/gbksongsl", {}, kIntoEmpty, {}, kCli},
+        {"over a tree: gen1, 6 families, discarded", gen1, "out", {}, kOver, {}, kCli},
+        {"over a tree: gen2, 6 families, discarded", gen2, "out", {}, kOver, {}, kCli},
+        {"over a tree: clone, 1 family", clone, "out/gbkfsong", gen1Song, kOver, {}, kCli},
+        {"over a tree: alias, 1 family", alias, "al/gbksongsl", {}, kOver, aliasOfHei, kCli},
+        // Not a run: the floor of every run over a tree, since it forms nothing. Its text is
+        // a file that Generator 1 writes, made untimed in each variant.
+        {"over a tree: floor, 564 files, one text",
+         {"src/gbksong/gbksong01.htf", "out"},
+         "out",
+         gen1SongIntoSource,
+         kOver,
+         {},
+         GLYPHSMITH_WRITE_FLOOR},
     };
 }
 
