@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace glyphsmith {
 
@@ -35,14 +36,15 @@ std::string_view EntryPart(std::string_view line) {
 
 SfdEntryKind KindOf(std::string_view text) {
     const bool wellFormed = text.size() == kSfdEntryWidth && text[0] == 'x' &&
-                            std::all_of(text.begin() + 1, text.end(), IsHexDigit);
+                            IsHexDigit(text[1]) && IsHexDigit(text[2]) && IsHexDigit(text[3]) &&
+                            IsHexDigit(text[4]);
     if (!wellFormed) {
         return SfdEntryKind::Malformed;
     }
     // A row may never name the non-character U+FFFE, however the file spells it. The
     // digits are hexadecimal here, which the lower-case bit leaves apart.
-    const bool noCharacter = std::equal(text.begin() + 1, text.end(), "fffe",
-                                        [](char digit, char f) { return (digit | 0x20) == f; });
+    const bool noCharacter = (text[1] | 0x20) == 'f' && (text[2] | 0x20) == 'f' &&
+                             (text[3] | 0x20) == 'f' && (text[4] | 0x20) == 'e';
     return noCharacter ? SfdEntryKind::NoCharacter : SfdEntryKind::Character;
 }
 
@@ -76,7 +78,8 @@ template <typename Take> void ForEachEntry(std::string_view line, std::size_t mo
     const std::string_view part = EntryPart(line);
     for (std::size_t column = kFirstEntryColumn, taken = 0; column < part.size() && taken < most;
          column += kEntryStep, ++taken) {
-        const std::string_view text = part.substr(column, kSfdEntryWidth);
+        const std::string_view text(part.data() + column,
+                                    std::min(kSfdEntryWidth, part.size() - column));
         take(SfdEntry{text, KindOf(text)});
     }
 }
@@ -180,7 +183,12 @@ CharacterReference SubfontDefinitions::Reference(int subfont, int code,
 SubfontDefinitions::ListedEntry::ListedEntry(const SfdEntry& entry, int lineNumber)
     : text(), length(static_cast<std::uint8_t>(entry.text.size())), kind(entry.kind),
       line(lineNumber) {
-    entry.text.copy(text.data(), text.size());
+    // Nearly every entry fills the width, and a copy of a fixed length costs a move or two.
+    if (length == kSfdEntryWidth) {
+        std::memcpy(text.data(), entry.text.data(), kSfdEntryWidth);
+    } else {
+        entry.text.copy(text.data(), text.size());
+    }
 }
 
 } // namespace glyphsmith
