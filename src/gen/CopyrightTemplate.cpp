@@ -75,11 +75,16 @@ std::string DatedComment(std::string_view fileName, CalendarDate date) {
     const int width = 23 - static_cast<int>(fileName.size());
     const std::string year = std::to_string(date.year);
     const std::size_t pad = static_cast<std::size_t>(width < 0 ? -width : width);
-    const std::string blanks(pad > year.size() ? pad - year.size() : 0, ' ');
+    const std::size_t blanks = pad > year.size() ? pad - year.size() : 0;
 
-    std::string line = " % ";
-    line.append(fileName).append(" (unicode)");
-    line.append(width < 0 ? year + blanks : blanks + year);
+    std::string line;
+    line.reserve(fileName.size() + blanks + year.size() + sizeof " %  (unicode)-MM-DD %\n");
+    line.append(" % ").append(fileName).append(" (unicode)");
+    if (width < 0) {
+        line.append(year).append(blanks, ' ');
+    } else {
+        line.append(blanks, ' ').append(year);
+    }
     line.append("-").append(TwoDigits(date.month)).append("-").append(TwoDigits(date.day));
     line.append(" %\n");
     return line;

@@ -17,24 +17,26 @@ namespace glyphsmith {
 
 namespace {
 
-// The rows of each subfont with what the definitions could not give, formed at the first
-// family that writes the subfont: they are the same for every family, whose files differ
-// only in header, trailer and dated comment lines.
+// The rows of each subfont, merged with the template's lines, with what the definitions
+// could not give, formed at the first family that writes the subfont: they are the same
+// for every family, whose files differ only in header, trailer and dated comment lines.
 class FormedSubfonts {
   public:
     struct Subfont {
-        std::string rows;
+        MergedRows rows;
         InputShortage shortage;
     };
 
-    FormedSubfonts(SubfontDefinitions& definitions, const GenerationSettings& settings)
-        : definitions_(definitions), settings_(settings) {}
+    FormedSubfonts(SubfontDefinitions& definitions, const GenerationSettings& settings,
+                   const CopyrightTemplate& copyright)
+        : definitions_(definitions), settings_(settings), copyright_(copyright) {}
 
     const Subfont& Of(int subfont);
 
   private:
     SubfontDefinitions& definitions_;
     const GenerationSettings& settings_;
+    const CopyrightTemplate& copyright_;
     std::array<std::optional<Subfont>, kSubfontCount> formed_;
 };
 
@@ -46,9 +48,8 @@ const FormedSubfonts::Subfont& FormedSubfonts::Of(int subfont) {
             return rowWritten ? definitions_.Reference(subfont, code, shortage)
                               : CharacterReference();
         };
-        std::string rows = FormRows(GbkCodeRange(subfont, settings_.discardBlanks), codes);
-        rows.shrink_to_fit(); // kept for the whole run
-        formed = Subfont{std::move(rows), std::move(shortage)};
+        const std::string rows = FormRows(GbkCodeRange(subfont, settings_.discardBlanks), codes);
+        formed = Subfont{MergeTemplate(rows, copyright_), std::move(shortage)};
         definitions_.Release(subfont);
     }
     return *formed;
@@ -95,8 +96,8 @@ void FamilyFromDefinitions::GenerateSubfont(const FormedSubfonts::Subfont& forme
     const std::string htfPath = font_.PathIn(settings_.htfDirectory, subfont);
     const FileWritten written =
         run_.WriteFile(htfPath, PlaceOfSubfont(subfont), kGenerator1Files, [&](std::ostream& out) {
-            WriteFormedHtfFile(out, GbkHtfFile(font_, subfont, settings_.discardBlanks),
-                               run_.Template(), run_.DateOfFile()(), formed.rows);
+            WriteMergedHtfFile(out, GbkHtfFile(font_, subfont, settings_.discardBlanks),
+                               run_.DateOfFile()(), formed.rows);
         });
     if (written != FileWritten::NotCreated) { // a file that could not be created took no codes
         formed.shortage.Report(run_.Log(), htfPath);
@@ -128,7 +129,7 @@ RunOutcome RunGenerator1(const std::string& fontList, const GenerationSettings& 
     }
     // Read once for all families, which take their codes from the same definitions.
     SubfontDefinitions definitions = SubfontDefinitions::Read(sfd);
-    FormedSubfonts subfonts(definitions, settings);
+    FormedSubfonts subfonts(definitions, settings, run.Template());
     for (const std::string& family : SplitFontList(fontList)) {
         if (HoldsPathSeparator(family)) {
             // Its files would land outside the chosen directory.

@@ -59,8 +59,11 @@ HtfFileSpec GbkHtfFile(const FontName& font, int subfont, bool discardBlanks) {
 }
 
 std::string HtfHeaderLine(const HtfFileSpec& file) {
-    return file.font.Subfont(file.subfont) + " " + std::to_string(file.range.first) + " " +
-           std::to_string(file.range.last) + "\n";
+    std::string line = file.font.Subfont(file.subfont);
+    line.reserve(line.size() + sizeof " 255 255\n");
+    line.append(" ").append(std::to_string(file.range.first));
+    line.append(" ").append(std::to_string(file.range.last)).append("\n");
+    return line;
 }
 
 std::string RowText(CharacterReference reference, int code) {
@@ -82,26 +85,44 @@ char* RowBuffer::PutRow(char* out, CharacterReference reference, int code) {
     return out;
 }
 
-void WriteFormedHtfFile(std::ostream& out, const HtfFileSpec& file,
-                        const CopyrightTemplate& copyright, CalendarDate date,
-                        std::string_view rows) {
-    // The whole file is formed in memory and written at once. The template's lines end the
-    // first rows in turn; the rows after them keep the bare line ends they were formed with.
-    const std::string header = HtfHeaderLine(file);
-    const std::string datedComment = DatedComment(file.font.File(file.subfont), date);
-    std::string text;
-    text.reserve(kCodesPerSubfont * 64);
-    text.append(header);
+MergedRows MergeTemplate(std::string_view rows, const CopyrightTemplate& copyright) {
+    // The template's lines end the first rows in turn; the rows after them keep the bare
+    // line ends they were formed with.
+    MergedRows merged{{std::string()}};
     for (const CopyrightTemplate::Line& line : copyright.Lines()) {
         const std::size_t end = rows.find('\n');
         if (end == std::string_view::npos) {
             break;
         }
-        text.append(rows.substr(0, end)).append(line.isDatedComment ? datedComment : line.text);
+        merged.pieces.back().append(rows.substr(0, end));
         rows.remove_prefix(end + 1);
+        if (line.isDatedComment) {
+            merged.pieces.emplace_back();
+        } else {
+            merged.pieces.back().append(line.text);
+        }
     }
-    text.append(rows).append(header);
-    out << text;
+    merged.pieces.back().append(rows);
+    return merged;
+}
+
+void WriteMergedHtfFile(std::ostream& out, const HtfFileSpec& file, CalendarDate date,
+                        const MergedRows& rows) {
+    const std::string header = HtfHeaderLine(file);
+    out << header << rows.pieces.front();
+    if (rows.pieces.size() > 1) {
+        const std::string datedComment = DatedComment(file.font.File(file.subfont), date);
+        for (std::size_t piece = 1; piece < rows.pieces.size(); ++piece) {
+            out << datedComment << rows.pieces[piece];
+        }
+    }
+    out << header;
+}
+
+void WriteFormedHtfFile(std::ostream& out, const HtfFileSpec& file,
+                        const CopyrightTemplate& copyright, CalendarDate date,
+                        std::string_view rows) {
+    WriteMergedHtfFile(out, file, date, MergeTemplate(rows, copyright));
 }
 
 } // namespace glyphsmith

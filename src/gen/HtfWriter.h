@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace glyphsmith {
 
@@ -109,6 +110,21 @@ template <CodeSource Codes> std::string FormRows(CodeRange range, Codes&& codes)
     }
     return rows.Take();
 }
+
+// Formed rows with the template's lines merged in, in pieces between which the dated
+// comments go: all that the files of one subfont share whatever their font, so that one
+// merging may serve many files.
+struct MergedRows {
+    std::vector<std::string> pieces; // one more than the dated comments
+};
+
+// Completes each formed row by its template line, as far as either goes.
+MergedRows MergeTemplate(std::string_view rows, const CopyrightTemplate& copyright);
+
+// Writes header, merged rows with the dated comments of the file, and trailer of one .htf
+// file.
+void WriteMergedHtfFile(std::ostream& out, const HtfFileSpec& file, CalendarDate date,
+                        const MergedRows& rows);
 
 // Writes header, rows and trailer of one .htf file, each formed row completed by its
 // template line.

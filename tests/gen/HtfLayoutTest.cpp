@@ -77,6 +77,35 @@ TEST(HtfLayout, TemplateLinesAreMergedInTurnWithTheDatedComment) {
                         Row(2, " % three\n") + Rows(3, 37) + "gbksong94 0 37\n");
 }
 
+// Generator 1 merges a subfont's rows with the template once for all its fonts; each
+// file still gets its own dated comments, wherever the template puts them.
+TEST(HtfLayout, OneMergingServesManyFonts) {
+    const std::string rows = Row(0, "") + "\n" + Row(1, "") + "\n" + Row(2, "") + "\n";
+    const struct {
+        std::string copyright;
+        std::vector<std::string> ends; // of the three rows, "@" for the dated comment
+    } cases[] = {
+        {"a.htf\nB\nc.htf\n", {"@", "B\n", "@"}},
+        {"A\nB\nC\nd.htf\n", {"A\n", "B\n", "C\n"}}, // beyond the rows
+        {"", {"\n", "\n", "\n"}},
+    };
+    for (const auto& [copyright, ends] : cases) {
+        const MergedRows merged = MergeTemplate(rows, TemplateOf(copyright));
+        for (const char* stem : {"gbksong", "gbkzzkai"}) {
+            const HtfFileSpec file{FontName(stem), "94", {0, 2}};
+            const std::string dated = DatedComment(file.font.File("94"), kDate);
+            std::string expected = std::string(stem) + "94 0 2\n";
+            for (int code = 0; code <= 2; ++code) {
+                expected += Row(code, ends[code] == "@" ? dated : ends[code]);
+            }
+            expected += std::string(stem) + "94 0 2\n";
+            std::ostringstream out;
+            WriteMergedHtfFile(out, file, kDate, merged);
+            EXPECT_EQ(out.str(), expected) << copyright << stem;
+        }
+    }
+}
+
 TEST(HtfLayout, EveryFileStartsTheTemplateAgain) {
     const CopyrightTemplate copyright = TemplateOf("first\n");
     for (int subfont : {1, 2}) {
