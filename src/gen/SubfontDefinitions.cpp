@@ -145,8 +145,8 @@ void SubfontDefinitions::Take(int subfont, std::string_view line, int lineNumber
     });
 }
 
-CharacterReference SubfontDefinitions::Reference(int subfont, int code,
-                                                 InputShortage& shortage) const {
+CharacterReference SubfontDefinitions::ReferenceOfOther(int subfont, int code,
+                                                        InputShortage& shortage) const {
     const Subfont& listed = subfonts_[subfont - 1];
     if (!listed.listed) {
         shortage.Record(std::nullopt, [&] {
@@ -165,13 +165,8 @@ CharacterReference SubfontDefinitions::Reference(int subfont, int code,
         return std::nullopt;
     }
     const ListedEntry& listedEntry = listed.entries[code];
-    switch (listedEntry.kind) {
-    case SfdEntryKind::Character:
-        return listedEntry.Text();
-    case SfdEntryKind::NoCharacter:
+    if (listedEntry.kind == SfdEntryKind::NoCharacter) {
         return std::nullopt;
-    case SfdEntryKind::Malformed:
-        break;
     }
     shortage.Record(listedEntry.line, [&] {
         return "the entry \"" + std::string(listedEntry.Text()) +

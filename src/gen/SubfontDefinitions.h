@@ -61,7 +61,16 @@ class SubfontDefinitions {
 
     // The reference of code 0 to 255 of subfont 1 to 94, none for a code without a
     // character. A code whose value the file cannot give is recorded in shortage.
-    CharacterReference Reference(int subfont, int code, InputShortage& shortage) const;
+    CharacterReference Reference(int subfont, int code, InputShortage& shortage) const {
+        const Subfont& listed = subfonts_[subfont - 1];
+        const auto index = static_cast<std::size_t>(code);
+        if (index < listed.entries.size() &&
+            listed.entries[index].kind == SfdEntryKind::Character) {
+            // Always of the full width, whose copy costs a move or two.
+            return std::string_view(listed.entries[index].text.data(), kSfdEntryWidth);
+        }
+        return ReferenceOfOther(subfont, code, shortage);
+    }
     // Frees the entries of a subfont whose references are asked for no more, so that a run
     // need not hold them beside what it has formed from them.
     void Release(int subfont) { std::vector<ListedEntry>().swap(subfonts_[subfont - 1].entries); }
@@ -88,6 +97,9 @@ class SubfontDefinitions {
     };
 
     void Take(int subfont, std::string_view line, int lineNumber);
+    // Reference() of a code without an entry of a character: none listed, a non-character
+    // or a malformed one.
+    CharacterReference ReferenceOfOther(int subfont, int code, InputShortage& shortage) const;
 
     std::array<Subfont, kSubfontCount> subfonts_;
     std::vector<SfdProblem> problems_;
