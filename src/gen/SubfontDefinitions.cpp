@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 
 namespace glyphsmith {
 
@@ -173,17 +172,6 @@ CharacterReference SubfontDefinitions::ReferenceOfOther(int subfont, int code,
                "\" is not x and four hexadecimal digits";
     });
     return std::nullopt;
-}
-
-SubfontDefinitions::ListedEntry::ListedEntry(const SfdEntry& entry, int lineNumber)
-    : text(), length(static_cast<std::uint8_t>(entry.text.size())), kind(entry.kind),
-      line(lineNumber) {
-    // Nearly every entry fills the width, and a copy of a fixed length costs a move or two.
-    if (length == kSfdEntryWidth) {
-        std::memcpy(text.data(), entry.text.data(), kSfdEntryWidth);
-    } else {
-        entry.text.copy(text.data(), text.size());
-    }
 }
 
 } // namespace glyphsmith

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <istream>
 #include <limits>
 #include <optional>
@@ -86,7 +87,17 @@ class SubfontDefinitions {
         SfdEntryKind kind;
         int line;
 
-        ListedEntry(const SfdEntry& entry, int lineNumber);
+        ListedEntry(const SfdEntry& entry, int lineNumber)
+            : text(), length(static_cast<std::uint8_t>(entry.text.size())), kind(entry.kind),
+              line(lineNumber) {
+            // Nearly every entry fills the width, and a copy of a fixed length costs a move
+            // or two.
+            if (length == kSfdEntryWidth) {
+                std::memcpy(text.data(), entry.text.data(), kSfdEntryWidth);
+            } else {
+                entry.text.copy(text.data(), text.size());
+            }
+        }
         std::string_view Text() const { return {text.data(), length}; }
     };
     struct Subfont {
