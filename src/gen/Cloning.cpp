@@ -116,12 +116,8 @@ ClonedFile CloneHtfText(std::istream& sourceText, std::ostream& target, const Fo
     target << rangeLine << "  %cloned from " << from.File(subfont) << "\n";
     // Each row is copied whole; a source that ends early gives the rows it has.
     const int rows = range->first <= range->last ? range->last - range->first + 1 : 0;
-    int copied = 0;
     std::string copy; // given to the stream at once, which costs several calls per insertion
-    while (copied < rows && source.Next(line)) {
-        copy.append(line).push_back('\n');
-        ++copied;
-    }
+    const int copied = source.AppendLines(copy, rows);
     target << copy << rangeLine << "\n";
     return {true, rows, copied, source.LineNumber()};
 }

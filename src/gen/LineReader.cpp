@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "LineReader.h"
 
-#include <cstring>
-
 namespace glyphsmith {
 
-bool LineReader::Next(std::string_view& line) {
-    // Taken from the stream's buffer in blocks: a line costs a search for its end, and is
-    // copied only where it runs on past its block.
+bool LineReader::NextAcrossBlocks(std::string_view& line) {
+    // Taken from the stream's buffer in blocks: a line is copied only where it runs on past
+    // its block.
     if (next_ == end_ && !Refill()) {
         return false;
     }
@@ -19,10 +17,7 @@ bool LineReader::Next(std::string_view& line) {
         }
         line = spill_;
     }
-    ++lineNumber_;
-    if (hadLineEnd_ && line.ends_with('\r')) {
-        line.remove_suffix(1);
-    }
+    line = Counted(line);
     return true;
 }
 
@@ -35,14 +30,44 @@ bool LineReader::Next(std::string& line) {
     return true;
 }
 
+int LineReader::AppendLines(std::string& text, int count) {
+    int appended = AppendLinesInBlock(text, count);
+    std::string_view line;
+    // A block's first line, or one across its end, or the last without a line end.
+    while (appended < count && Next(line)) {
+        text.append(line).push_back('\n');
+        ++appended;
+        appended += AppendLinesInBlock(text, count - appended);
+    }
+    return appended;
+}
+
+int LineReader::AppendLinesInBlock(std::string& text, int count) {
+    const char* span = next_;
+    int appended = 0;
+    for (; appended < count; ++appended) {
+        const char* lineEnd = LineEndAfter(next_);
+        if (lineEnd == nullptr) {
+            break;
+        }
+        if (lineEnd != next_ && lineEnd[-1] == '\r') { // a CR LF, whose CR is left out
+            text.append(span, lineEnd - 1);
+            span = lineEnd;
+        }
+        next_ = lineEnd + 1;
+    }
+    text.append(span, next_);
+    lineNumber_ += appended;
+    hadLineEnd_ = hadLineEnd_ || appended > 0;
+    return appended;
+}
+
 std::string_view LineReader::TakeUpToLineEnd() {
-    const char* start = block_.get() + next_;
-    const std::size_t available = end_ - next_;
-    const auto* lineEnd = static_cast<const char*>(std::memchr(start, '\n', available));
+    const char* start = next_;
+    const char* lineEnd = LineEndAfter(next_);
     hadLineEnd_ = lineEnd != nullptr;
-    const std::size_t length = hadLineEnd_ ? static_cast<std::size_t>(lineEnd - start) : available;
-    next_ += hadLineEnd_ ? length + 1 : length;
-    return {start, length};
+    next_ = hadLineEnd_ ? lineEnd + 1 : end_;
+    return {start, hadLineEnd_ ? lineEnd : end_};
 }
 
 bool LineReader::Refill() {
@@ -54,12 +79,12 @@ bool LineReader::Refill() {
     }
     const std::streamsize read =
         in_.rdbuf()->sgetn(block_.get(), static_cast<std::streamsize>(kBlockSize));
-    next_ = 0;
-    end_ = read > 0 ? static_cast<std::size_t>(read) : 0;
-    if (end_ == 0) {
+    next_ = block_.get();
+    end_ = next_ + (read > 0 ? read : 0);
+    if (end_ == next_) {
         in_.setstate(std::ios::eofbit);
     }
-    return end_ > 0;
+    return end_ != next_;
 }
 
 } // namespace glyphsmith
