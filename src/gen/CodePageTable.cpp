@@ -20,15 +20,6 @@ CharacterReference ReferenceOf(std::optional<std::string_view> digits) {
     return std::string_view(text, sizeof text);
 }
 
-// "/.notdef" anywhere in the line. Most lines are a glyph name of its length alone, which
-// the first comparison settles.
-bool NamesNoCharacter(std::string_view encLine) {
-    constexpr std::string_view kNoCharacter = "/.notdef";
-    return encLine.starts_with(kNoCharacter) ||
-           (encLine.size() > kNoCharacter.size() &&
-            encLine.find(kNoCharacter, 1) != std::string_view::npos);
-}
-
 } // namespace
 
 std::optional<std::string_view> TableLineDigits(std::string_view line) {
@@ -71,34 +62,24 @@ CodePageTable CodePageTable::Read(std::istream& in) {
 
 EncodedSubfont::EncodedSubfont(std::istream& enc, const CodePageTable& table, int subfont,
                                InputShortage& encShortage, InputShortage& tableShortage)
-    : enc_(enc), table_(table), subfont_(subfont), encShortage_(encShortage),
-      tableShortage_(tableShortage) {
+    : enc_(enc), table_(table), positions_(table.PositionsOf(subfont)), subfont_(subfont),
+      encShortage_(encShortage), tableShortage_(tableShortage) {
     enc_.Next(encLine_); // the encoding's name
 }
 
-CharacterReference EncodedSubfont::operator()(int code, bool rowWritten) {
-    const bool encHasLine = enc_.Next(encLine_);
-    if (!rowWritten) {
-        return std::nullopt;
-    }
+void EncodedSubfont::NoteMissingValue(int code, bool encHasLine) {
     if (!encHasLine) {
         encShortage_.Record(std::nullopt,
                             [&] { return EndedAfterLine("the file", enc_.LineNumber()); });
-        return std::nullopt;
-    }
-    if (NamesNoCharacter(encLine_)) {
-        return std::nullopt;
+        return;
     }
     const CodePageTable::Value value = table_.Of(subfont_, code);
-    if (!value.reference) {
-        if (value.tableEnded) {
-            tableShortage_.Record(std::nullopt,
-                                  [&] { return EndedAfterLine("the table", value.line); });
-        } else {
-            tableShortage_.Record(value.line, "no four hexadecimal digits at characters 8 to 11");
-        }
+    if (value.tableEnded) {
+        tableShortage_.Record(std::nullopt,
+                              [&] { return EndedAfterLine("the table", value.line); });
+    } else {
+        tableShortage_.Record(value.line, "no four hexadecimal digits at characters 8 to 11");
     }
-    return value.reference;
 }
 
 } // namespace glyphsmith

@@ -6,8 +6,10 @@
 #include "LineReader.h"
 #include "SubfontRangeTable.h"
 
+#include <algorithm>
 #include <istream>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -47,21 +49,31 @@ class CodePageTable {
 
     // The value of code 0 to 255 of subfont 1 to 94.
     Value Of(int subfont, int code) const {
-        const auto position = static_cast<std::size_t>(kCodesPerSubfont * (subfont - 1) + code);
-        if (position >= positions_.size()) {
+        const std::span<const Position> positions = PositionsOf(subfont);
+        const auto index = static_cast<std::size_t>(code);
+        if (index >= positions.size()) {
             return {std::nullopt, linesRead_, true};
         }
-        return {positions_[position].reference, positions_[position].line, false};
+        return {positions[index].reference, positions[index].line, false};
     }
 
-  private:
     // Eight bytes of reference and four of line: the 24,064 positions of a whole table
     // are most of what a run keeps in memory.
     struct Position {
         CharacterReference reference;
         int line;
     };
+    // The positions of subfont 1 to 94 from its code 0 on that the table reached: fewer
+    // than 256, or none, when it ended before.
+    std::span<const Position> PositionsOf(int subfont) const {
+        const std::size_t first =
+            std::min(std::size_t{kCodesPerSubfont} * static_cast<std::size_t>(subfont - 1),
+                     positions_.size());
+        return std::span(positions_)
+            .subspan(first, std::min(std::size_t{kCodesPerSubfont}, positions_.size() - first));
+    }
 
+  private:
     std::vector<Position> positions_;
     bool hasMarker_ = false;
     int linesRead_ = 0;
@@ -76,11 +88,37 @@ class EncodedSubfont {
     EncodedSubfont(std::istream& enc, const CodePageTable& table, int subfont,
                    InputShortage& encShortage, InputShortage& tableShortage);
 
-    CharacterReference operator()(int code, bool rowWritten);
+    CharacterReference operator()(int code, bool rowWritten) {
+        // Inline, as it is asked for every code: a code with a line and a value takes no call.
+        const bool encHasLine = enc_.Next(encLine_);
+        if (!rowWritten || (encHasLine && NamesNoCharacter(encLine_))) {
+            return std::nullopt;
+        }
+        if (encHasLine) {
+            const auto index = static_cast<std::size_t>(code);
+            if (index < positions_.size() && positions_[index].reference) {
+                return positions_[index].reference;
+            }
+        }
+        NoteMissingValue(code, encHasLine);
+        return std::nullopt;
+    }
 
   private:
+    // "/.notdef" anywhere in the line. Most lines are a glyph name of its length alone,
+    // which the first comparison settles.
+    static bool NamesNoCharacter(std::string_view encLine) {
+        constexpr std::string_view kNoCharacter = "/.notdef";
+        return encLine.starts_with(kNoCharacter) ||
+               (encLine.size() > kNoCharacter.size() &&
+                encLine.find(kNoCharacter, 1) != std::string_view::npos);
+    }
+    // Records why a written code, not marked as without a character, has no value.
+    void NoteMissingValue(int code, bool encHasLine);
+
     LineReader enc_;
     const CodePageTable& table_;
+    std::span<const CodePageTable::Position> positions_; // the subfont's, looked up once
     int subfont_;
     InputShortage& encShortage_;
     InputShortage& tableShortage_;
