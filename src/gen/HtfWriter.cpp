@@ -12,39 +12,10 @@ namespace {
 // A row with its line end: 18 characters with "x" and four digits, more with longer references.
 constexpr std::size_t kLongestRowSize = 18 + CharacterReference::kMaxLength - 5;
 
-char* Put(char* out, std::string_view text) {
-    return out + text.copy(out, text.size());
-}
-
-// Each code in decimal, right-aligned in three columns, spelt once rather than per row.
-constexpr auto kCodeColumns = [] {
-    std::array<std::array<char, 3>, kCodesPerSubfont> columns{};
-    for (int code = 0; code < kCodesPerSubfont; ++code) {
-        columns[code] = {code >= 100 ? static_cast<char>('0' + code / 100) : ' ',
-                         code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ',
-                         static_cast<char>('0' + code % 10)};
-    }
-    return columns;
-}();
-
-char* PutCode(char* out, int code) {
-    const std::array<char, 3>& columns = kCodeColumns.at(static_cast<std::size_t>(code));
-    return std::copy(columns.begin(), columns.end(), out);
-}
-
 // How many of the codes 0 to 255 the range holds.
 std::size_t CodesIn(CodeRange range) {
     const int count = std::min(range.last, kCodesPerSubfont - 1) - std::max(range.first, 0) + 1;
     return static_cast<std::size_t>(std::max(count, 0));
-}
-
-char* PutRowText(char* out, CharacterReference reference, int code) {
-    if (reference) {
-        out = Put(Put(Put(out, "'&#"), reference.Text()), ";' '' ");
-    } else {
-        out = Put(out, "  ''       '' ");
-    }
-    return PutCode(out, code);
 }
 
 } // namespace
@@ -68,7 +39,8 @@ std::string HtfHeaderLine(const HtfFileSpec& file) {
 
 std::string RowText(CharacterReference reference, int code) {
     std::array<char, kLongestRowSize> row;
-    return std::string(row.data(), PutRowText(row.data(), reference, code));
+    char* lineEnd = row_forming::PutRow(row.data(), reference, code) - 1;
+    return std::string(row.data(), lineEnd);
 }
 
 RowBuffer::RowBuffer(CodeRange range)
@@ -77,12 +49,6 @@ RowBuffer::RowBuffer(CodeRange range)
 std::string RowBuffer::Take() {
     rows_.resize(static_cast<std::size_t>(end_ - rows_.data()));
     return std::move(rows_);
-}
-
-char* RowBuffer::PutRow(char* out, CharacterReference reference, int code) {
-    out = PutRowText(out, reference, code);
-    *out++ = '\n';
-    return out;
 }
 
 MergedRows MergeTemplate(std::string_view rows, const CopyrightTemplate& copyright) {

@@ -7,8 +7,10 @@
 #include "FontName.h"
 #include "SubfontRangeTable.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -44,6 +46,8 @@ class CharacterReference {
 
     explicit operator bool() const { return length_ != 0; }
     std::string_view Text() const { return {text_.data(), length_}; }
+    // The text and the zeros after it up to kMaxLength, for a copy of fixed size.
+    const std::array<char, kMaxLength>& PaddedText() const { return text_; }
 
     bool operator==(const CharacterReference&) const = default;
 
@@ -80,19 +84,55 @@ std::string HtfHeaderLine(const HtfFileSpec& file);
 // The characters of a row before its template line, 17 with "x" and four digits.
 std::string RowText(CharacterReference reference, int code);
 
+namespace row_forming {
+
+// Literal text without its terminating zero, in a copy of fixed size.
+template <std::size_t N> char* Put(char* out, const char (&text)[N]) {
+    std::memcpy(out, text, N - 1);
+    return out + N - 1;
+}
+
+// Each code in decimal, right-aligned in three columns and followed by the row's line end,
+// spelt once rather than per row.
+inline constexpr auto kCodeColumns = [] {
+    std::array<std::array<char, 4>, kCodesPerSubfont> columns{};
+    for (int code = 0; code < kCodesPerSubfont; ++code) {
+        columns[code] = {code >= 100 ? static_cast<char>('0' + code / 100) : ' ',
+                         code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ',
+                         static_cast<char>('0' + code % 10), '\n'};
+    }
+    return columns;
+}();
+
+// A row and its line end, in room for the longest row. A reference is copied with its
+// padding, which the text after it overwrites.
+inline char* PutRow(char* out, CharacterReference reference, int code) {
+    if (reference) {
+        out = Put(out, "'&#");
+        std::memcpy(out, reference.PaddedText().data(), CharacterReference::kMaxLength);
+        out = Put(out + reference.Text().size(), ";' '' ");
+    } else {
+        out = Put(out, "  ''       '' ");
+    }
+    const std::array<char, 4>& columns = kCodeColumns.at(static_cast<std::size_t>(code));
+    return std::copy(columns.begin(), columns.end(), out);
+}
+
+} // namespace row_forming
+
 // Rows as they are formed, each put in place: they are formed for every code of a run.
 class RowBuffer {
   public:
     explicit RowBuffer(CodeRange range);
 
     // Adds the row of a code of the range and its line end.
-    void Add(CharacterReference reference, int code) { end_ = PutRow(end_, reference, code); }
+    void Add(CharacterReference reference, int code) {
+        end_ = row_forming::PutRow(end_, reference, code);
+    }
     // The rows added, which the buffer gives up.
     std::string Take();
 
   private:
-    static char* PutRow(char* out, CharacterReference reference, int code);
-
     std::string rows_; // room for the longest rows
     char* end_;
 };
@@ -101,12 +141,17 @@ class RowBuffer {
 // They do not depend on the font, so one forming may serve many files.
 template <CodeSource Codes> std::string FormRows(CodeRange range, Codes&& codes) {
     RowBuffer rows(range);
-    for (int code = 0; code < kCodesPerSubfont; ++code) {
-        const bool written = code >= range.first && code <= range.last;
-        const CharacterReference reference = codes(code, written);
-        if (written) {
-            rows.Add(reference, code);
-        }
+    const int first = std::max(range.first, 0);
+    const int last = std::min(range.last, kCodesPerSubfont - 1);
+    int code = 0;
+    for (; code < first; ++code) {
+        codes(code, false);
+    }
+    for (; code <= last; ++code) {
+        rows.Add(codes(code, true), code);
+    }
+    for (; code < kCodesPerSubfont; ++code) {
+        codes(code, false);
     }
     return rows.Take();
 }
