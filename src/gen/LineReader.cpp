@@ -44,19 +44,21 @@ int LineReader::AppendLines(std::string& text, int count) {
 
 int LineReader::AppendLinesInBlock(std::string& text, int count) {
     const char* span = next_;
+    const char* lineStart = next_;
     int appended = 0;
     for (; appended < count; ++appended) {
-        const char* lineEnd = LineEndAfter(next_);
+        const char* lineEnd = LineEndAfter(lineStart);
         if (lineEnd == nullptr) {
             break;
         }
-        if (lineEnd != next_ && lineEnd[-1] == '\r') { // a CR LF, whose CR is left out
+        if (lineEnd != lineStart && lineEnd[-1] == '\r') { // a CR LF, whose CR is left out
             text.append(span, lineEnd - 1);
             span = lineEnd;
         }
-        next_ = lineEnd + 1;
+        lineStart = lineEnd + 1;
     }
-    text.append(span, next_);
+    text.append(span, lineStart);
+    next_ = lineStart;
     lineNumber_ += appended;
     hadLineEnd_ = hadLineEnd_ || appended > 0;
     return appended;
