@@ -38,9 +38,11 @@ std::string HtfHeaderLine(const HtfFileSpec& file) {
 }
 
 std::string RowText(CharacterReference reference, int code) {
-    std::array<char, kLongestRowSize> row;
-    char* lineEnd = row_forming::PutRow(row.data(), reference, code) - 1;
-    return std::string(row.data(), lineEnd);
+    RowBuffer row({code, code});
+    row.Add(reference, code);
+    std::string text = row.Take();
+    text.pop_back(); // the line end
+    return text;
 }
 
 RowBuffer::RowBuffer(CodeRange range)

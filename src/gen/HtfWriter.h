@@ -84,55 +84,47 @@ std::string HtfHeaderLine(const HtfFileSpec& file);
 // The characters of a row before its template line, 17 with "x" and four digits.
 std::string RowText(CharacterReference reference, int code);
 
-namespace row_forming {
-
-// Literal text without its terminating zero, in a copy of fixed size.
-template <std::size_t N> char* Put(char* out, const char (&text)[N]) {
-    std::memcpy(out, text, N - 1);
-    return out + N - 1;
-}
-
-// Each code in decimal, right-aligned in three columns and followed by the row's line end,
-// spelt once rather than per row.
-inline constexpr auto kCodeColumns = [] {
-    std::array<std::array<char, 4>, kCodesPerSubfont> columns{};
-    for (int code = 0; code < kCodesPerSubfont; ++code) {
-        columns[code] = {code >= 100 ? static_cast<char>('0' + code / 100) : ' ',
-                         code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ',
-                         static_cast<char>('0' + code % 10), '\n'};
-    }
-    return columns;
-}();
-
-// A row and its line end, in room for the longest row. A reference is copied with its
-// padding, which the text after it overwrites.
-inline char* PutRow(char* out, CharacterReference reference, int code) {
-    if (reference) {
-        out = Put(out, "'&#");
-        std::memcpy(out, reference.PaddedText().data(), CharacterReference::kMaxLength);
-        out = Put(out + reference.Text().size(), ";' '' ");
-    } else {
-        out = Put(out, "  ''       '' ");
-    }
-    const std::array<char, 4>& columns = kCodeColumns.at(static_cast<std::size_t>(code));
-    return std::copy(columns.begin(), columns.end(), out);
-}
-
-} // namespace row_forming
-
 // Rows as they are formed, each put in place: they are formed for every code of a run.
 class RowBuffer {
   public:
     explicit RowBuffer(CodeRange range);
 
-    // Adds the row of a code of the range and its line end.
+    // Adds the row of a code of the range and its line end; inline, in copies of fixed
+    // size. A reference is copied with its padding, which the text after it overwrites.
     void Add(CharacterReference reference, int code) {
-        end_ = row_forming::PutRow(end_, reference, code);
+        char* out = end_; // a local: a member would be reloaded after every copy
+        if (reference) {
+            out = Put(out, "'&#");
+            std::memcpy(out, reference.PaddedText().data(), CharacterReference::kMaxLength);
+            out = Put(out + reference.Text().size(), ";' '' ");
+        } else {
+            out = Put(out, "  ''       '' ");
+        }
+        const std::array<char, 4>& columns = kCodeColumns.at(static_cast<std::size_t>(code));
+        end_ = std::copy(columns.begin(), columns.end(), out);
     }
     // The rows added, which the buffer gives up.
     std::string Take();
 
   private:
+    // Each code in decimal, right-aligned in three columns and followed by the row's line
+    // end, spelt once rather than per row.
+    static constexpr auto kCodeColumns = [] {
+        std::array<std::array<char, 4>, kCodesPerSubfont> columns{};
+        for (int code = 0; code < kCodesPerSubfont; ++code) {
+            columns[code] = {code >= 100 ? static_cast<char>('0' + code / 100) : ' ',
+                             code >= 10 ? static_cast<char>('0' + code / 10 % 10) : ' ',
+                             static_cast<char>('0' + code % 10), '\n'};
+        }
+        return columns;
+    }();
+
+    // Literal text without its terminating zero.
+    template <std::size_t N> static char* Put(char* out, const char (&text)[N]) {
+        std::memcpy(out, text, N - 1);
+        return out + N - 1;
+    }
+
     std::string rows_; // room for the longest rows
     char* end_;
 };
