@@ -41,10 +41,10 @@ class LineReader {
     // lines of a block are appended in spans, broken only where a CR LF ends one.
     int AppendLines(std::string& text, int count);
 
-    // Number of the line that Next() returned last, counting from 1.
+    // Number of the line that Next() or AppendLines() took last, counting from 1.
     int LineNumber() const { return lineNumber_; }
 
-    // Whether the line that Next() returned last ended with a line end.
+    // Whether the line that Next() or AppendLines() took last ended with a line end.
     bool HadLineEnd() const { return hadLineEnd_; }
 
   private:
