@@ -133,7 +133,7 @@ class RowBuffer {
 // They do not depend on the font, so one forming may serve many files.
 template <CodeSource Codes> std::string FormRows(CodeRange range, Codes&& codes) {
     RowBuffer rows(range);
-    const int first = std::max(range.first, 0);
+    const int first = std::clamp(range.first, 0, kCodesPerSubfont); // never a code beyond 255
     const int last = std::min(range.last, kCodesPerSubfont - 1);
     int code = 0;
     for (; code < first; ++code) {

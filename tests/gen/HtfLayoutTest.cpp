@@ -152,6 +152,22 @@ TEST(HtfLayout, AByteOrderMarkIsLeftOutAtTheTemplateStartOnly) {
                   "gbksong94 0 37\n");
 }
 
+// Every code 0 to 255 is asked for once, in order, whatever the range.
+TEST(HtfLayout, RangesBeyondTheCodesAskForEachCodeOnce) {
+    for (const CodeRange range : {CodeRange{300, 400}, CodeRange{256, 255}, CodeRange{-5, 300}}) {
+        int asked = 0;
+        int written = 0;
+        const std::string rows = FormRows(range, [&](int code, bool rowWritten) {
+            EXPECT_EQ(code, asked++);
+            written += rowWritten ? 1 : 0;
+            return CharacterReference();
+        });
+        EXPECT_EQ(asked, 256) << range.first;
+        EXPECT_EQ(rows.size(), static_cast<std::size_t>(written) * RowText(std::nullopt, 0).size() +
+                                   static_cast<std::size_t>(written));
+    }
+}
+
 TEST(HtfLayout, CodesAreAskedForEvenWhenTheirRowsAreLeftOut) {
     std::vector<std::pair<int, bool>> asked;
     std::ostringstream out;
