@@ -62,8 +62,8 @@ CodePageTable CodePageTable::Read(std::istream& in) {
 
 EncodedSubfont::EncodedSubfont(std::istream& enc, const CodePageTable& table, int subfont,
                                InputShortage& encShortage, InputShortage& tableShortage)
-    : enc_(enc), table_(table), positions_(table.PositionsOf(subfont)), subfont_(subfont),
-      encShortage_(encShortage), tableShortage_(tableShortage) {
+    : enc_(enc), table_(table), positions_(table.PositionsOf(subfont)), encShortage_(encShortage),
+      tableShortage_(tableShortage) {
     enc_.Next(encLine_); // the encoding's name
 }
 
@@ -73,12 +73,13 @@ void EncodedSubfont::NoteMissingValue(int code, bool encHasLine) {
                             [&] { return EndedAfterLine("the file", enc_.LineNumber()); });
         return;
     }
-    const CodePageTable::Value value = table_.Of(subfont_, code);
-    if (value.tableEnded) {
+    const auto index = static_cast<std::size_t>(code);
+    if (index >= positions_.size()) { // the table ended before the code's line
         tableShortage_.Record(std::nullopt,
-                              [&] { return EndedAfterLine("the table", value.line); });
+                              [&] { return EndedAfterLine("the table", table_.LinesRead()); });
     } else {
-        tableShortage_.Record(value.line, "no four hexadecimal digits at characters 8 to 11");
+        tableShortage_.Record(positions_[index].line,
+                              "no four hexadecimal digits at characters 8 to 11");
     }
 }
 

@@ -34,12 +34,6 @@ std::optional<std::string_view> TableLineDigits(std::string_view line);
 // same positions.
 class CodePageTable {
   public:
-    struct Value {
-        CharacterReference reference; // none when the line has no digits, or the table ended
-        int line;                     // the code's line; after the end, the last one
-        bool tableEnded;
-    };
-
     static CodePageTable Read(std::istream& in);
 
     // False when no line holds the marker: the table gives no values then.
@@ -47,20 +41,10 @@ class CodePageTable {
     // The lines read: all of them when the table ends before its last position.
     int LinesRead() const { return linesRead_; }
 
-    // The value of code 0 to 255 of subfont 1 to 94.
-    Value Of(int subfont, int code) const {
-        const std::span<const Position> positions = PositionsOf(subfont);
-        const auto index = static_cast<std::size_t>(code);
-        if (index >= positions.size()) {
-            return {std::nullopt, linesRead_, true};
-        }
-        return {positions[index].reference, positions[index].line, false};
-    }
-
     // Eight bytes of reference and four of line: the 24,064 positions of a whole table
     // are most of what a run keeps in memory.
     struct Position {
-        CharacterReference reference;
+        CharacterReference reference; // none when the line has no digits
         int line;
     };
     // The positions of subfont 1 to 94 from its code 0 on that the table reached: fewer
@@ -119,7 +103,6 @@ class EncodedSubfont {
     LineReader enc_;
     const CodePageTable& table_;
     std::span<const CodePageTable::Position> positions_; // the subfont's, looked up once
-    int subfont_;
     InputShortage& encShortage_;
     InputShortage& tableShortage_;
     std::string_view encLine_;
